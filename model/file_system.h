@@ -1,0 +1,61 @@
+#pragma once
+// The few file operations the Data File needs, bound to the platform in file_system_win32.cpp
+// (Windows paths and error codes) and file_system_posix.cpp (the native test build).
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tagmora {
+
+// Why a file could not be opened, read or written; each has one text the user sees.
+enum class FileErrorCause {
+    Unknown,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidHandle,
+    CurrentDirectory,
+    DirectoryFull,
+    SeekFailed,
+    HardwareError,
+    SharingViolation,
+    LockingViolation,
+    DiskFull,
+    PastEnd,
+};
+
+// A file open for reading; closed when it goes out of scope.
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Read-only, binary, existing files only.
+    static InputFile Open(const std::string& path, FileErrorCause* cause);
+
+    bool IsOpen() const { return handle_ != kClosed; }
+    // The number of bytes read (0 at the end), or empty with the cause when the read failed.
+    std::optional<std::size_t> Read(char* buffer, std::size_t size, FileErrorCause* cause);
+
+private:
+    static constexpr std::intptr_t kClosed = -1;
+    explicit InputFile(std::intptr_t handle) : handle_(handle) {}
+    void Close();
+    std::intptr_t handle_ = kClosed;
+};
+
+// Writes the bytes to a temporary file beside the target and then puts it in the target's place, so that a
+// failure at any point leaves the old target as it was. Empty on success, else the cause.
+std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// Creates one folder level; a failure (it exists, or its parent is missing) is not an error here.
+void CreateFolderIgnoringFailure(const std::string& folder);
+
+}  // namespace tagmora

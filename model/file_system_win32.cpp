@@ -1,0 +1,163 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "model/file_system.h"
+
+namespace tagmora {
+
+namespace {
+
+HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+FileErrorCause CauseFromLastError() {
+    switch (GetLastError()) {
+        case ERROR_FILE_NOT_FOUND:
+            return FileErrorCause::FileNotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_NAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_DIRECTORY:
+            return FileErrorCause::BadPath;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return FileErrorCause::TooManyOpenFiles;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+        case ERROR_NETWORK_ACCESS_DENIED:
+            return FileErrorCause::AccessDenied;
+        case ERROR_INVALID_HANDLE:
+            return FileErrorCause::InvalidHandle;
+        case ERROR_CURRENT_DIRECTORY:
+            return FileErrorCause::CurrentDirectory;
+        case ERROR_CANNOT_MAKE:
+            return FileErrorCause::DirectoryFull;
+        case ERROR_SEEK:
+        case ERROR_NEGATIVE_SEEK:
+            return FileErrorCause::SeekFailed;
+        case ERROR_CRC:
+        case ERROR_SECTOR_NOT_FOUND:
+        case ERROR_WRITE_FAULT:
+        case ERROR_READ_FAULT:
+        case ERROR_GEN_FAILURE:
+        case ERROR_NOT_READY:
+            return FileErrorCause::HardwareError;
+        case ERROR_SHARING_VIOLATION:
+            return FileErrorCause::SharingViolation;
+        case ERROR_LOCK_VIOLATION:
+            return FileErrorCause::LockingViolation;
+        case ERROR_HANDLE_DISK_FULL:
+        case ERROR_DISK_FULL:
+            return FileErrorCause::DiskFull;
+        case ERROR_HANDLE_EOF:
+            return FileErrorCause::PastEnd;
+        default:
+            return FileErrorCause::Unknown;
+    }
+}
+
+// Closes a write handle on every path out of ReplaceFileContents.
+class ScopedWriteHandle {
+public:
+    explicit ScopedWriteHandle(HANDLE handle) : handle_(handle) {}
+    ~ScopedWriteHandle() { Close(); }
+    ScopedWriteHandle(const ScopedWriteHandle&) = delete;
+    ScopedWriteHandle& operator=(const ScopedWriteHandle&) = delete;
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        if (handle_ == INVALID_HANDLE_VALUE) return true;
+        const bool closed = CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+InputFile::~InputFile() { Close(); }
+
+InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        handle_ = other.handle_;
+        other.handle_ = kClosed;
+    }
+    return *this;
+}
+
+void InputFile::Close() {
+    if (handle_ != kClosed) CloseHandle(AsHandle(handle_));
+    handle_ = kClosed;
+}
+
+InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        if (cause) *cause = CauseFromLastError();
+        return InputFile();
+    }
+    return InputFile(reinterpret_cast<std::intptr_t>(handle));
+}
+
+std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileErrorCause* cause) {
+    DWORD read = 0;
+    if (!ReadFile(AsHandle(handle_), buffer, static_cast<DWORD>(size), &read, nullptr)) {
+        if (cause) *cause = CauseFromLastError();
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(read);
+}
+
+std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".~tmp";
+    FileErrorCause cause = FileErrorCause::Unknown;
+    {
+        ScopedWriteHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                           FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.Get() == INVALID_HANDLE_VALUE) return CauseFromLastError();
+        bool written = true;
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD chunk = 0;
+            const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+            if (!WriteFile(file.Get(), bytes.data() + done, wanted, &chunk, nullptr) || chunk == 0) {
+                cause = chunk == 0 && GetLastError() == ERROR_SUCCESS ? FileErrorCause::DiskFull
+                                                                        : CauseFromLastError();
+                written = false;
+                break;
+            }
+            done += chunk;
+        }
+        if (written && !FlushFileBuffers(file.Get())) {
+            cause = CauseFromLastError();
+            written = false;
+        }
+        if (written && !file.Close()) {
+            cause = CauseFromLastError();
+            written = false;
+        }
+        if (!written) {
+            file.Close();
+            DeleteFileA(temporary.c_str());
+            return cause;
+        }
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        cause = CauseFromLastError();
+        DeleteFileA(temporary.c_str());
+        return cause;
+    }
+    return std::nullopt;
+}
+
+void CreateFolderIgnoringFailure(const std::string& folder) { CreateDirectoryA(folder.c_str(), nullptr); }
+
+}  // namespace tagmora

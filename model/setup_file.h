@@ -1,0 +1,24 @@
+#pragma once
+// The label sheet as setup file text (".tgm" files and "wm.dat"), and back.
+
+#include <string>
+#include <string_view>
+
+#include "model/label_sheet.h"
+
+namespace tagmora {
+
+constexpr const char* kSetupFileHeader = "[TAGMORA PRO SETUP FILE]\r\n";
+
+std::string WriteSetupFile(const LabelSheet& sheet);
+
+// Sets the sheet's fields from the whole file text. Missing or malformed values fall back to fixed values;
+// nothing is ever reported. The logo aspect is left alone.
+void ReadSetupFile(std::string_view text, LabelSheet& sheet);
+
+// Brings numbers that nothing downstream can work with back into a usable range: COLS and ROWS at least 1,
+// COLS x ROWS at most the slot count (ROWS gives way), WMM and HMM above 0 (else their defaults).
+// Values that still work are kept as they are.
+void KeepGridUsable(SheetSettings& settings);
+
+}  // namespace tagmora

@@ -1,0 +1,32 @@
+#include "print/printed_log.h"
+
+#include "model/data_file.h"
+#include "model/text_value_codec.h"
+#include "model/variant_time.h"
+
+namespace tagmora {
+
+std::string PrintedLogPath(double pointInTime, bool invalid) {
+    return ".\\PRINTED\\" + text_value_codec::DateText(pointInTime, invalid) + "_" +
+           text_value_codec::TimeText(pointInTime, invalid) + ".txt";
+}
+
+void AppendPrintedLogEntry(std::string& logText, const std::string& dest) {
+    logText += dest;
+    logText += kPrintedLogSeparator;
+}
+
+bool WritePrintedLog(const std::string& logText) {
+    double pointInTime = 0;
+    bool invalid = true;
+    if (const auto now = LocalTimeNow()) {
+        if (const auto converted = CalendarToVariantTime(*now)) {
+            pointInTime = *converted;
+            invalid = false;
+        }
+    }
+    const DataFile file(PrintedLogPath(pointInTime, invalid), true);
+    return file.WriteAllText(logText, true).has_value();
+}
+
+}  // namespace tagmora

@@ -1,0 +1,20 @@
+#pragma once
+// Every print job leaves a text file in .\PRINTED\ named after its local date and time, holding the
+// stored DEST text of every label that went to the printer, each followed by a separator line.
+
+#include <string>
+
+namespace tagmora {
+
+// CR LF, 36 hyphens, CR LF.
+constexpr const char* kPrintedLogSeparator = "\r\n------------------------------------\r\n";
+
+// ".\PRINTED\" + "%d-%d-%d" date + "_" + "%02d-%02d-%02d" time + ".txt"; every number -1 when invalid.
+std::string PrintedLogPath(double pointInTime, bool invalid);
+
+void AppendPrintedLogEntry(std::string& logText, const std::string& dest);
+
+// Writes the log under the local time taken now; false (after the write message) when it could not be written.
+bool WritePrintedLog(const std::string& logText);
+
+}  // namespace tagmora
