@@ -1,0 +1,36 @@
+#pragma once
+// A rectangle in device units (screen pixels or printer dots); right and bottom are exclusive, as in every
+// platform rectangle.
+
+#include <cstdint>
+
+namespace tagmora {
+
+struct DeviceRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+
+    std::int32_t Width() const { return right - left; }
+    std::int32_t Height() const { return bottom - top; }
+    // Left and top edges inside, right and bottom edges outside.
+    bool Contains(std::int32_t x, std::int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
+    DeviceRect Shrunk(std::int32_t by) const { return {left + by, top + by, right - by, bottom - by}; }
+
+    bool operator==(const DeviceRect& o) const {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+    bool operator!=(const DeviceRect& o) const { return !(*this == o); }
+};
+
+struct DevicePoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// Floating point to integer, cut toward zero as everywhere in the program's geometry; values beyond the
+// 32-bit range (from absurd margins in a hand-edited file) stop at its limits and NaN gives 0.
+std::int32_t TruncToInt32(double value);
+
+}  // namespace tagmora
