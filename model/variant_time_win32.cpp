@@ -1,11 +1,15 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <cmath>
+
 #include "model/variant_time.h"
 
 namespace tagmora {
 
 std::optional<CalendarTime> VariantTimeToCalendar(double pointInTime) {
+    // The platform's range check lets NaN through and answers with a made-up midnight.
+    if (!std::isfinite(pointInTime)) return std::nullopt;
     SYSTEMTIME st{};
     if (!VariantTimeToSystemTime(pointInTime, &st)) return std::nullopt;
     return CalendarTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "model/setup_file.h"
+#include "model/sheet_persistence.h"
+#include "model/user_message.h"
+#include "model/working_folder.h"
+#include "print/printed_log.h"
+#include "test_folder.h"
+
+namespace tagmora {
+namespace {
+
+using testing::TestFolder;
+
+class CapturedMessages {
+public:
+    CapturedMessages() {
+        previous_ = SetUserMessageSink([this](const UserMessage& m) { texts.push_back(m.text); });
+    }
+    ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
+    std::vector<std::string> texts;
+
+private:
+    UserMessageSink previous_;
+};
+
+TEST(SheetPersistence, SaveThenLoadGivesTheSameSheet) {
+    TestFolder folder;
+    LabelSheet sheet;
+    sheet.MutableSettings().COLS = 3;
+    sheet.MutableSettings().ROWS = 7;
+    sheet.Slot(20).DEST = "Smith && Sons\r\nHigh St";
+    sheet.Slot(127).enabled = true;
+    ASSERT_TRUE(SaveSheetToPath(sheet, folder.File("sheet.tgm")));
+    EXPECT_EQ(0u, TestFolder::ReadBytes(folder.File("sheet.tgm")).rfind("[TAGMORA PRO SETUP FILE]\r\n", 0));
+
+    LabelSheet loaded;
+    LoadSheetFromPath(loaded, folder.File("sheet.tgm"));
+    EXPECT_EQ(sheet, loaded);
+}
+
+TEST(SheetPersistence, AMissingFileGivesTheDefaultsSilently) {
+    TestFolder folder;
+    CapturedMessages messages;
+    LabelSheet sheet;
+    sheet.SetAllEnabled(true);
+    sheet.MutableSettings().COLS = 5;
+    LoadSheetFromPath(sheet, folder.File("nothing-here.tgm"));
+    EXPECT_EQ(LabelSheet(), sheet);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST(SheetPersistence, SetupFileNamesGetTheirExtensionOnce) {
+    EXPECT_EQ("C:\\x\\mysheet.tgm", SetupFileNameWithExtension("C:\\x\\mysheet"));
+    EXPECT_EQ("mysheet.txt.tgm", SetupFileNameWithExtension("mysheet.txt"));
+    EXPECT_EQ("old.tgm.bak", SetupFileNameWithExtension("old.tgm.bak"));
+    EXPECT_EQ("a.TGM.tgm", SetupFileNameWithExtension("a.TGM"));
+}
+
+// Runs a block with the process's current folder set to a test folder, as the program does for its logs.
+class CurrentFolderScope {
+public:
+    explicit CurrentFolderScope(const TestFolder& folder) : previous_(std::filesystem::current_path()) {
+        std::string native = folder.Path();
+#if !defined(_WIN32)
+        for (char& c : native) c = c == '\\' ? '/' : c;
+#endif
+        std::filesystem::current_path(native);
+    }
+    ~CurrentFolderScope() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
+TEST(PrintedLog, IsNamedAfterTheLocalDateAndTime) {
+    EXPECT_EQ(".\\PRINTED\\-1--1--1_-1--1--1.txt", PrintedLogPath(0, true));
+    // 7 December 2026, 14:05:09
+    EXPECT_EQ(".\\PRINTED\\7-12-2026_14-05-09.txt", PrintedLogPath(46363.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0, false));
+}
+
+TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
+    std::string log;
+    AppendPrintedLogEntry(log, "Smith && Sons");
+    AppendPrintedLogEntry(log, "");
+    AppendPrintedLogEntry(log, "Ends in a break\r\n");
+    const std::string separator = "\r\n" + std::string(36, '-') + "\r\n";
+    EXPECT_EQ(40u, separator.size());
+    EXPECT_EQ("Smith && Sons" + separator + separator + "Ends in a break\r\n" + separator, log);
+
+    TestFolder folder;
+    CurrentFolderScope inFolder(folder);
+    ASSERT_TRUE(WritePrintedLog(log));
+    ASSERT_TRUE(TestFolder::IsFolder(folder.Path() + "PRINTED"));
+    int logs = 0;
+    std::string content;
+    std::string native = folder.Path() + "PRINTED";
+#if !defined(_WIN32)
+    for (char& c : native) c = c == '\\' ? '/' : c;
+#endif
+    for (const auto& entry : std::filesystem::directory_iterator(native)) {
+        ++logs;
+        content = TestFolder::ReadBytes(entry.path().string());
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(".txt", name.substr(name.size() - 4));
+        EXPECT_EQ(std::string::npos, name.find("-1-")) << name;
+    }
+    EXPECT_EQ(1, logs);
+    EXPECT_EQ(log, content);
+}
+
+}  // namespace
+}  // namespace tagmora

@@ -1,0 +1,106 @@
+// The Data File on real Windows paths and error codes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "model/data_file.h"
+#include "model/user_message.h"
+#include "tests/core/test_folder.h"
+
+namespace tagmora {
+namespace {
+
+using testing::TestFolder;
+
+class CapturedMessages {
+public:
+    CapturedMessages() {
+        previous_ = SetUserMessageSink([this](const UserMessage& m) { texts.push_back(m.text); });
+    }
+    ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
+    std::vector<std::string> texts;
+
+private:
+    UserMessageSink previous_;
+};
+
+// Holds a file open without sharing, as another program (a backup tool, an editor) might.
+class ExclusiveOpen {
+public:
+    explicit ExclusiveOpen(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~ExclusiveOpen() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+TEST(DataFileOnWindows, RelativePathsAreNamedAsHeld) {
+    TestFolder folder;
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    {
+        CapturedMessages messages;
+        EXPECT_EQ("", DataFile("wm.dat", false).ReadAllText(true));
+        ASSERT_EQ(1u, messages.texts.size());
+        EXPECT_EQ("Error reading data from disk:\nwm.dat was not found.", messages.texts[0]);
+
+        EXPECT_TRUE(DataFile(".\\PRINTED\\x.txt", true).WriteAllText("log", true).has_value());
+        EXPECT_EQ("log", TestFolder::ReadBytes(folder.Path() + "PRINTED\\x.txt"));
+    }
+    SetCurrentDirectoryA(previous);
+}
+
+TEST(DataFileOnWindows, AMissingParentIsABadPath) {
+    TestFolder folder;
+    CapturedMessages messages;
+    const std::string path = folder.Path() + "A\\B\\c.txt";
+    EXPECT_FALSE(DataFile(path, true).WriteAllText("x", true).has_value());
+    ASSERT_EQ(1u, messages.texts.size());
+    EXPECT_EQ("Error exporting data to disk:\n" + path + " contains an invalid path.", messages.texts[0]);
+}
+
+TEST(DataFileOnWindows, DoubledBackslashesOpenNormally) {
+    TestFolder folder;
+    TestFolder::WriteBytes(folder.File("logo.txt"), "content");
+    EXPECT_EQ("content", DataFile(folder.Path() + "\\logo.txt", false).ReadAllText(true));
+}
+
+TEST(DataFileOnWindows, AFileLockedByAnotherProgramKeepsItsContent) {
+    TestFolder folder;
+    const std::string path = folder.File("wm.dat");
+    const DataFile file(path, false);
+    ASSERT_TRUE(file.WriteAllText("the user's addresses", true).has_value());
+    CapturedMessages messages;
+    {
+        ExclusiveOpen lock(path);
+        ASSERT_TRUE(lock.IsOpen());
+        EXPECT_FALSE(file.WriteAllText("replacement", true).has_value());
+        EXPECT_EQ("", file.ReadAllText(true));
+    }
+    ASSERT_EQ(2u, messages.texts.size());
+    EXPECT_EQ("Error exporting data to disk:\n" + path.substr(0, 0), messages.texts[0].substr(0, 30));
+    EXPECT_NE(std::string::npos, messages.texts[0].find(path));
+    EXPECT_EQ("Error reading data from disk:\nA sharing violation occurred while accessing " + path + ".",
+              messages.texts[1]);
+    EXPECT_EQ("the user's addresses", file.ReadAllText(true));
+    EXPECT_EQ(GetFileAttributesA((path + ".~tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(DataFileOnWindows, AFolderCannotBeReadAsAFile) {
+    TestFolder folder;
+    CapturedMessages messages;
+    EXPECT_EQ("", DataFile(folder.Path() + ".", false).ReadAllText(true));
+    ASSERT_EQ(1u, messages.texts.size());
+    EXPECT_EQ(0u, messages.texts[0].rfind("Error reading data from disk:\n", 0));
+}
+
+}  // namespace
+}  // namespace tagmora
