@@ -1,0 +1,127 @@
+#include "print/print_job.h"
+
+#include <commdlg.h>
+
+#include "model/user_message.h"
+#include "print/printed_log.h"
+#include "render/gdi_objects.h"
+#include "render/label_drawing.h"
+#include "render/sheet_layout.h"
+
+namespace tagmora {
+
+namespace {
+
+// The print dialog hands back global memory for the device mode and names; release it with the dialog.
+class PrintDialogResult {
+public:
+    PrintDialogResult() {
+        dialog_.lStructSize = sizeof(dialog_);
+    }
+    ~PrintDialogResult() {
+        if (dialog_.hDevMode) GlobalFree(dialog_.hDevMode);
+        if (dialog_.hDevNames) GlobalFree(dialog_.hDevNames);
+    }
+    PrintDialogResult(const PrintDialogResult&) = delete;
+    PrintDialogResult& operator=(const PrintDialogResult&) = delete;
+    PRINTDLGA& Dialog() { return dialog_; }
+
+private:
+    PRINTDLGA dialog_{};
+};
+
+// A started document that is aborted unless it was ended properly.
+class PrinterDocument {
+public:
+    explicit PrinterDocument(HDC printer) : printer_(printer) {
+        DOCINFOA document{};
+        document.cbSize = sizeof(document);
+        document.lpszDocName = "";
+        started_ = StartDocA(printer_, &document) > 0;
+    }
+    ~PrinterDocument() {
+        if (started_) AbortDoc(printer_);
+    }
+    PrinterDocument(const PrinterDocument&) = delete;
+    PrinterDocument& operator=(const PrinterDocument&) = delete;
+    bool Started() const { return started_; }
+    bool End() {
+        const bool ended = EndDoc(printer_) > 0;
+        started_ = !ended;  // a document that failed to end is aborted
+        return ended;
+    }
+
+private:
+    HDC printer_;
+    bool started_ = false;
+};
+
+// The canvas paints on the printer only while this lives.
+class CanvasOnDevice {
+public:
+    CanvasOnDevice(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetDeviceContext(dc); }
+    ~CanvasOnDevice() { canvas_.SetDeviceContext(nullptr); }
+    CanvasOnDevice(const CanvasOnDevice&) = delete;
+    CanvasOnDevice& operator=(const CanvasOnDevice&) = delete;
+
+private:
+    Canvas& canvas_;
+};
+
+}  // namespace
+
+std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
+    std::vector<int> slots;
+    for (int i = 0; i < sheet.LabelCount(); ++i) {
+        if (sheet.Slot(i).enabled) slots.push_back(i);
+    }
+    return slots;
+}
+
+bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& canvas) {
+    std::string logText;
+    {
+        PrinterDocument document(printer);
+        bool printed = document.Started();
+        if (printed) {
+            const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
+            const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
+            sheet.MutableSettings().logoAspect = Canvas::PictureAspect(sheet.Settings().LOGO);
+            printed = StartPage(printer) > 0;
+            if (printed) {
+                CanvasOnDevice onPrinter(canvas, printer);
+                for (int slot : EnabledShownSlots(sheet)) {
+                    DrawLabel(canvas, sheet.Settings(), sheet.Slot(slot), layout.slots[static_cast<size_t>(slot)],
+                              true);
+                    AppendPrintedLogEntry(logText, sheet.Slot(slot).DEST);
+                }
+                printed = EndPage(printer) > 0;
+            }
+            // A job that never reached the printer must not be logged as printed.
+            printed = printed && document.End();
+        }
+        if (!printed) {
+            ShowUserMessage(kNotPrintedMessage, ownerWindow);
+            return false;
+        }
+    }
+    WritePrintedLog(logText);
+    return true;
+}
+
+void PrintJob(HWND ownerWindow, LabelSheet& sheet, Canvas& canvas) {
+    if (EnabledShownSlots(sheet).empty()) {
+        ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
+        return;
+    }
+    PrintDialogResult result;
+    PRINTDLGA& dialog = result.Dialog();
+    dialog.hwndOwner = ownerWindow;
+    dialog.Flags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE |
+                   PD_USEDEVMODECOPIESANDCOLLATE | PD_RETURNDC;
+    if (!PrintDlgA(&dialog) || !dialog.hDC) return;
+    const OwnedDC printer(dialog.hDC);
+    PrintOnDevice(printer.Get(), ownerWindow, sheet, canvas);
+}
+
+}  // namespace tagmora

@@ -1,0 +1,35 @@
+#pragma once
+// Printing the current sheet: every enabled label among the shown slots, on one page of the printer the
+// user picks, drawn exactly as the preview draws it, then the printed-labels log.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "model/label_sheet.h"
+#include "render/canvas.h"
+
+namespace tagmora {
+
+constexpr const char* kNoActiveLabelMessage =
+    "In order to print a label you must have at least one label ACTIVE.\r"
+    "To activate a label simply click on the label in the print preview window.\r"
+    "An active label is bright, an inactive label is grey";
+
+constexpr const char* kNotPrintedMessage =
+    "The labels were not printed.\r"
+    "The printer did not accept the page. Check the printer and print again; no log was written.";
+
+// The shown slots (0 .. COLS x ROWS - 1) that are enabled, in slot order.
+std::vector<int> EnabledShownSlots(const LabelSheet& sheet);
+
+// Runs the whole job: the message when no shown label is enabled, the print dialog (owned by ownerWindow),
+// the page, the log. The canvas paints on the printer only while the page is drawn.
+void PrintJob(HWND ownerWindow, LabelSheet& sheet, Canvas& canvas);
+
+// The part after the dialog, given the printer's device context (the job does not own it): the document,
+// the page, the log. False, after the not-printed message, when the printer refused the document or page.
+bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& canvas);
+
+}  // namespace tagmora
