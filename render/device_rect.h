@@ -15,7 +15,9 @@ struct DeviceRect {
     std::int32_t Width() const { return right - left; }
     std::int32_t Height() const { return bottom - top; }
     // Left and top edges inside, right and bottom edges outside.
-    bool Contains(std::int32_t x, std::int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool Contains(std::int32_t x, std::int32_t y) const {
+        return x >= left && x < right && y >= top && y < bottom;
+    }
     DeviceRect Shrunk(std::int32_t by) const { return {left + by, top + by, right - by, bottom - by}; }
 
     bool operator==(const DeviceRect& o) const {
@@ -32,5 +34,9 @@ struct DevicePoint {
 // Floating point to integer, cut toward zero as everywhere in the program's geometry; values beyond the
 // 32-bit range (from absurd margins in a hand-edited file) stop at its limits and NaN gives 0.
 std::int32_t TruncToInt32(double value);
+
+// A 64-bit intermediate (a sum of device coordinates) brought back into the 32-bit range, stopping at its
+// limits.
+std::int32_t SaturatingInt32(std::int64_t value);
 
 }  // namespace tagmora
