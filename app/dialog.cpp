@@ -1,0 +1,87 @@
+#include "app/dialog.h"
+
+namespace tagmora {
+
+INT_PTR Dialog::RunModal() {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent_,
+                           &DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+    if (window_)
+        ::EndDialog(window_, result);
+}
+
+void Dialog::SetMessageResult(LRESULT result) {
+    if (window_)
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+}
+
+INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    } else {
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    // Messages before WM_INITDIALOG (WM_SETFONT, the first WM_SIZE) get the default processing.
+    if (!self)
+        return FALSE;
+    const INT_PTR result = self->Dispatch(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        self->OnWindowGone();
+    }
+    return result;
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            const int notification = HIWORD(wParam);
+            const auto control = reinterpret_cast<HWND>(lParam);
+            if (OnCommand(id, notification, control))
+                return TRUE;
+            if (id == IDOK) {
+                OnOK();
+                return TRUE;
+            }
+            if (id == IDCANCEL) {
+                OnCancel();
+                return TRUE;
+            }
+            return FALSE;
+        }
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item && item->CtlType != ODT_MENU && item->hwndItem) {
+                return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam) ? TRUE : FALSE;
+            }
+            return FALSE;
+        }
+        case WM_TIMER:
+            return OnTimer(static_cast<UINT_PTR>(wParam)) ? TRUE : FALSE;
+        case WM_PAINT:
+            return OnPaint() ? TRUE : FALSE;
+        case WM_SIZE:
+            OnSize(static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)),
+                   static_cast<short>(HIWORD(lParam)));
+            return FALSE;
+        case WM_MOVE:
+            OnMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return FALSE;
+        default: {
+            bool handled = false;
+            const INT_PTR result = OnMessage(message, wParam, lParam, handled);
+            return handled ? result : FALSE;
+        }
+    }
+}
+
+}  // namespace tagmora
