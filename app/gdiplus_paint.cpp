@@ -1,7 +1,10 @@
 #include "app/gdiplus_paint.h"
 
-#include <gdiplus.h>
+// GDI+'s headers use the COM declarations without including them.
+// clang-format off
 #include <objidl.h>
+#include <gdiplus.h>
+// clang-format on
 
 namespace tagmora {
 
