@@ -1,0 +1,63 @@
+#pragma once
+// The Main Window (dialog 102): the preview of the sheet and the column of six buttons beside it. It runs
+// modally for the whole life of the program; Exit, Escape, the close box and the quit request close it,
+// Enter never does.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/dialog.h"
+#include "app/image_button.h"
+#include "render/preview_control.h"
+
+namespace tagmora {
+
+class MainWindow : public Dialog {
+  public:
+    // The buttons' pictures come from the given folder (with a trailing backslash).
+    explicit MainWindow(const std::string& pictureFolder = DefaultPictureFolder());
+    // Deletes the Preview Control first (which saves "wm.dat"), then the buttons.
+    ~MainWindow() override;
+
+    // A setup file to load at the next timer tick.
+    void SetPendingSetupPath(std::string path) { pendingSetupPath_ = std::move(path); }
+    const std::string& PendingSetupPath() const { return pendingSetupPath_; }
+
+    PreviewControl* Preview() const { return preview_.get(); }
+    // The picture button on that control, or null.
+    const ImageButton* Button(int controlId) const;
+
+    // The window's title: the version and the maker's web address.
+    static std::string Title();
+    // Keeps the preview in the paper's proportions and puts every attached button in its place.
+    void RunMainLayout();
+
+  protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int controlId, int notification, HWND control) override;
+    // Enter does nothing at all.
+    void OnOK() override {}
+    bool OnTimer(UINT_PTR timerId) override;
+    bool OnPaint() override;
+    void OnSize(UINT kind, int width, int height) override;
+    void OnMove(int x, int y) override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
+
+  private:
+    void AttachButtons();
+    void RestorePlacement(const SheetSettings& placement);
+    void OpenUserGuide();
+    void RunSetup();
+
+    HICON icon_ = nullptr;
+    std::string pictureFolder_;
+    std::string pendingSetupPath_;
+    // In the order they are attached: title picture, About, Setup, Print, help panel, Exit.
+    std::array<ImageButton, 6> buttons_;
+    std::unique_ptr<PreviewControl> preview_;
+};
+
+}  // namespace tagmora

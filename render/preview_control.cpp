@@ -1,0 +1,214 @@
+#include "render/preview_control.h"
+
+#include <climits>
+#include <utility>
+
+#include "model/sheet_persistence.h"
+#include "model/working_folder.h"
+#include "print/print_job.h"
+#include "render/colour_blend.h"
+#include "render/gdi_objects.h"
+#include "render/label_drawing.h"
+#include "render/offscreen_buffer.h"
+
+namespace tagmora {
+namespace {
+
+constexpr const char* kWindowClass = "TagmoraPreview";
+constexpr Colour kOutlineBlack = 0x00000000;
+
+// A press point that lies in no label: a release with no press in this control before it toggles
+// nothing.
+constexpr DevicePoint kNoPress{INT_MIN, INT_MIN};
+
+PreviewControl* currentSheet = nullptr;
+
+// Points Canvas at a device context for one drawing sequence and leaves it without one afterwards.
+class CanvasTarget {
+  public:
+    CanvasTarget(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetDeviceContext(dc); }
+    ~CanvasTarget() { canvas_.SetDeviceContext(nullptr); }
+    CanvasTarget(const CanvasTarget&) = delete;
+    CanvasTarget& operator=(const CanvasTarget&) = delete;
+
+  private:
+    Canvas& canvas_;
+};
+
+ATOM RegisterPreviewClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        // No CS_DBLCLKS: a quick second click is another click and toggles again.
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    return atom;
+}
+
+DevicePoint PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+PreviewControl* CurrentSheet() {
+    return currentSheet;
+}
+void SetCurrentSheet(PreviewControl* preview) {
+    currentSheet = preview;
+}
+
+PreviewControl::PreviewControl(HWND dialog, int placeholderId)
+    : dialog_(dialog), controlId_(placeholderId), leftPress_(kNoPress), rightPress_(kNoPress) {
+    RECT place{};
+    if (HWND placeholder = GetDlgItem(dialog, placeholderId)) {
+        GetWindowRect(placeholder, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        DestroyWindow(placeholder);
+    }
+    RegisterPreviewClass(&WindowProcedure);
+    window_ = CreateWindowExA(0, kWindowClass, "", WS_CHILD | WS_VISIBLE, place.left, place.top,
+                              place.right - place.left, place.bottom - place.top, dialog,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(placeholderId)),
+                              GetModuleHandleA(nullptr), this);
+    SetCurrentDirectoryA(WorkingFolder().c_str());
+    LoadFromPath(kStateFileName);
+}
+
+PreviewControl::~PreviewControl() {
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(window_, nullptr));
+    }
+    SetCurrentDirectoryA(WorkingFolder().c_str());
+    SaveToPath(kStateFileName);
+    if (currentSheet == this)
+        currentSheet = nullptr;
+}
+
+void PreviewControl::LayOutForScreen() {
+    RECT client{};
+    if (window_)
+        GetClientRect(window_, &client);
+    layout_ =
+        LayOutSheet(sheet_.Settings(), DeviceRect{client.left, client.top, client.right, client.bottom});
+    sheet_.MutableSettings().logoAspect = Canvas::PictureAspect(sheet_.Settings().LOGO);
+}
+
+void PreviewControl::Redraw() {
+    if (window_)
+        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void PreviewControl::LoadFromPath(const std::string& path) {
+    LoadSheetFromPath(sheet_, path);
+    LayOutForScreen();
+    Redraw();
+}
+
+bool PreviewControl::SaveToPath(const std::string& path) const {
+    return SaveSheetToPath(sheet_, path);
+}
+
+void PreviewControl::PrintJob() {
+    tagmora::PrintJob(dialog_, sheet_, canvas_);
+}
+
+bool PreviewControl::EditSlot(int slotIndex) {
+    // The address editor arrives separately; until then a right click changes nothing.
+    return false;
+}
+
+LRESULT CALLBACK PreviewControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PreviewControl* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<PreviewControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    } else {
+        self = reinterpret_cast<PreviewControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    }
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT PreviewControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            // The paint covers every pixel; erasing first would only flicker.
+            return 1;
+        case WM_LBUTTONDOWN:
+            Press(leftPress_, lParam);
+            break;
+        case WM_LBUTTONUP: {
+            const int hit = Release(leftPress_, lParam, wParam & MK_RBUTTON);
+            if (hit >= 0) {
+                sheet_.ToggleEnabled(hit);
+                Redraw();
+            }
+            break;
+        }
+        case WM_RBUTTONDOWN:
+            Press(rightPress_, lParam);
+            break;
+        case WM_RBUTTONUP: {
+            const int hit = Release(rightPress_, lParam, wParam & MK_LBUTTON);
+            if (hit >= 0 && EditSlot(hit))
+                Redraw();
+            break;
+        }
+        case WM_CAPTURECHANGED:
+            // Capture taken away (a dialog opened, the window lost activation): the release that
+            // follows does not finish a click.
+            if (reinterpret_cast<HWND>(lParam) != window_) {
+                leftPress_ = kNoPress;
+                rightPress_ = kNoPress;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void PreviewControl::Press(DevicePoint& stored, LPARAM lParam) {
+    stored = PointOf(lParam);
+    // Keep the release even when it happens outside the control, so that a press is always answered
+    // by its own release and never by a later, unrelated one.
+    SetCapture(window_);
+}
+
+int PreviewControl::Release(DevicePoint& stored, LPARAM lParam, WPARAM otherButtonHeld) {
+    const DevicePoint press = std::exchange(stored, kNoPress);
+    if (!otherButtonHeld && GetCapture() == window_)
+        ReleaseCapture();
+    return layout_.HitTest(press, PointOf(lParam));
+}
+
+void PreviewControl::Paint() {
+    PaintScope paint(window_);
+    OffscreenBuffer buffer(window_);
+    CanvasTarget target(canvas_, buffer.DeviceContext());
+    LayOutForScreen();
+    canvas_.FilledRectangle(layout_.origin, kPreviewBackground);
+    const RECT& client = buffer.ClientRect();
+    canvas_.RectangleOutline(client.left, client.top, client.right - 1, client.bottom - 1, kOutlineBlack);
+    const SheetSettings& settings = sheet_.Settings();
+    for (int i = 0; i < layout_.count; ++i)
+        DrawLabel(canvas_, settings, sheet_.Slot(i), layout_.slots[i], false);
+}
+
+}  // namespace tagmora

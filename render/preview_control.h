@@ -1,0 +1,74 @@
+#pragma once
+// The preview in the Main Window: shows the label sheet as it will print and takes clicks on labels. It
+// owns the one Label Sheet of the program, keeps it in "wm.dat" between runs, and is what the rest of the
+// program reaches through the current sheet.
+
+#include <windows.h>
+
+#include <string>
+
+#include "model/label_sheet.h"
+#include "render/canvas.h"
+#include "render/device_rect.h"
+#include "render/sheet_layout.h"
+
+namespace tagmora {
+
+class PreviewControl {
+  public:
+    // Takes the place and the id of the dialog's placeholder control (which it destroys), then makes the
+    // working folder the current directory and loads "wm.dat" from it (defaults when there is none).
+    PreviewControl(HWND dialog, int placeholderId);
+    // Saves the sheet to "wm.dat" in the working folder.
+    ~PreviewControl();
+    PreviewControl(const PreviewControl&) = delete;
+    PreviewControl& operator=(const PreviewControl&) = delete;
+
+    HWND Window() const { return window_; }
+    int ControlId() const { return controlId_; }
+
+    LabelSheet& Sheet() { return sheet_; }
+    const LabelSheet& Sheet() const { return sheet_; }
+    // The drawing object shared by the preview, the print job and the Setup Dialog's colour buttons.
+    Canvas& GetCanvas() { return canvas_; }
+    // The last screen layout: what clicks are tested against.
+    const SheetLayout& ScreenLayout() const { return layout_; }
+
+    // Lays the sheet out over the client area and refreshes the logo aspect.
+    void LayOutForScreen();
+    // Repaints at once (invalidate, erase, update now).
+    void Redraw();
+    // Reads a setup file into the sheet (the defaults when it cannot be opened), then lays out and
+    // repaints.
+    void LoadFromPath(const std::string& path);
+    // Writes the sheet as a setup file; false after the write message when that failed.
+    bool SaveToPath(const std::string& path) const;
+
+    // Prints every enabled label on one page.
+    void PrintJob();
+    // Opens the address editor for the slot; true when it ended with OK and the preview must repaint.
+    bool EditSlot(int slotIndex);
+
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    void Press(DevicePoint& stored, LPARAM lParam);
+    // The slot under both the stored press point and this release, or -1; the stored point is spent.
+    int Release(DevicePoint& stored, LPARAM lParam, WPARAM otherButtonHeld);
+
+    HWND dialog_;
+    int controlId_;
+    HWND window_ = nullptr;
+    LabelSheet sheet_;
+    Canvas canvas_;
+    SheetLayout layout_;
+    DevicePoint leftPress_;
+    DevicePoint rightPress_;
+};
+
+// The program-wide way to the Label Sheet: the Preview Control while it exists, else null.
+PreviewControl* CurrentSheet();
+void SetCurrentSheet(PreviewControl* preview);
+
+}  // namespace tagmora
