@@ -1,7 +1,7 @@
 #pragma once
 // The shared drawing object: the device context that drawing goes to and the few shapes, pictures and
 // texts the program paints. Every primitive does nothing without a device context, and leaves the
-// device context with the pen, brush, font and colours it found.
+// device context with the pen, brush, font, colours and background mode it found.
 
 #include <windows.h>
 
@@ -9,32 +9,52 @@
 
 #include "model/label_sheet.h"
 #include "render/device_rect.h"
+#include "render/fitted_height.h"
+#include "render/picture_file.h"
 
 namespace tagmora {
 
 enum class TextAlignment { Left, Right };
 
 class Canvas {
-public:
+  public:
+    Canvas() = default;
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
     void SetDeviceContext(HDC dc) { dc_ = dc; }
     HDC DeviceContext() const { return dc_; }
 
+    // Rectangle with a solid brush and a one-pixel solid pen, both in the colour.
     void FilledRectangle(const DeviceRect& rect, Colour colour);
+    // A rounded rectangle in the border colour, and inside it, shrunk by the border width, one in the fill
+    // colour; both with corner ellipses of cornerSize by cornerSize.
     void RoundedFrame(const DeviceRect& rect, int cornerSize, int borderWidth, Colour border, Colour fill);
+    // Four one-pixel lines from (left, top) round to (left, top).
     void RectangleOutline(int left, int top, int right, int bottom, Colour colour);
     // The bitmap stretched into the rectangle, or a grey box when the path is empty, holds no "bmp",
     // cannot be opened or does not load.
     void PictureFromFile(const DeviceRect& rect, const std::string& bitmapPath);
     // Width / height of the bitmap; 1.0 when it cannot be used.
     static float PictureAspect(const std::string& bitmapPath);
-    // The text at the largest font height at which every line fits the rectangle.
-    void FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect, Colour textColour,
-                    Colour backgroundColour, TextAlignment alignment);
+    // The text at the largest font height at which every line fits the rectangle, drawn from the
+    // rectangle's top, clipped to it; "&&" shows as one "&". Nothing for an empty text.
+    void FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
+                    Colour textColour, Colour backgroundColour, TextAlignment alignment);
+    // "Tahoma" of the given height, its cells opaque in the background colour, from (x, y).
     void TextAtPoint(int x, int y, int fontHeight, const std::string& text, Colour textColour,
                      Colour backgroundColour);
 
-private:
+    // The height search of FittedText: the fast one (default) or the linear reference, for comparison.
+    void UseLinearTextSearch(bool linear) { linearTextSearch_ = linear; }
+    // Forgets found text heights, font metrics and the kept logo picture.
+    void ClearCaches();
+
+  private:
     HDC dc_ = nullptr;
+    bool linearTextSearch_ = false;
+    FittedHeightCache textHeights_;
+    PictureCache picture_;
 };
 
 }  // namespace tagmora

@@ -1,0 +1,131 @@
+#include "render/canvas.h"
+
+#include "render/colour_blend.h"
+#include "render/fitted_text.h"
+#include "render/gdi_objects.h"
+
+namespace tagmora {
+
+namespace {
+
+constexpr const char* kPointTextFace = "Tahoma";
+
+RECT ToRect(const DeviceRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A one-pixel solid pen and a solid brush of one colour, selected for one shape.
+class SolidPaint {
+  public:
+    SolidPaint(HDC dc, Colour colour)
+        : pen_(CreatePen(PS_SOLID, 0, colour)),
+          brush_(CreateSolidBrush(colour)),
+          penSelection_(dc, pen_.Get()),
+          brushSelection_(dc, brush_.Get()) {}
+
+  private:
+    Pen pen_;
+    Brush brush_;
+    ScopedSelection penSelection_;
+    ScopedSelection brushSelection_;
+};
+
+}  // namespace
+
+void Canvas::FilledRectangle(const DeviceRect& rect, Colour colour) {
+    if (!dc_)
+        return;
+    const SolidPaint paint(dc_, colour);
+    Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void Canvas::RoundedFrame(const DeviceRect& rect, int cornerSize, int borderWidth, Colour border,
+                          Colour fill) {
+    if (!dc_)
+        return;
+    {
+        const SolidPaint paint(dc_, border);
+        RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, cornerSize, cornerSize);
+    }
+    const DeviceRect inner = rect.Shrunk(borderWidth);
+    const SolidPaint paint(dc_, fill);
+    RoundRect(dc_, inner.left, inner.top, inner.right, inner.bottom, cornerSize, cornerSize);
+}
+
+void Canvas::RectangleOutline(int left, int top, int right, int bottom, Colour colour) {
+    if (!dc_)
+        return;
+    const Pen pen(CreatePen(PS_SOLID, 1, colour));
+    const ScopedSelection selection(dc_, pen.Get());
+    POINT previous{};
+    MoveToEx(dc_, left, top, &previous);
+    LineTo(dc_, right, top);
+    LineTo(dc_, right, bottom);
+    LineTo(dc_, left, bottom);
+    LineTo(dc_, left, top);
+    MoveToEx(dc_, previous.x, previous.y, nullptr);
+}
+
+void Canvas::PictureFromFile(const DeviceRect& rect, const std::string& bitmapPath) {
+    if (!dc_)
+        return;
+    HBITMAP picture = NamesBitmapFile(bitmapPath) ? picture_.Picture(bitmapPath) : nullptr;
+    BITMAP size{};
+    if (!picture || !GetObject(picture, sizeof size, &size)) {
+        FilledRectangle(rect, kMissingLogoGrey);
+        return;
+    }
+    const MemoryDC source(dc_);
+    const ScopedSelection selection(source.Get(), picture);
+    StretchBlt(dc_, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, size.bmWidth,
+               size.bmHeight, SRCCOPY);
+}
+
+float Canvas::PictureAspect(const std::string& bitmapPath) {
+    if (!NamesBitmapFile(bitmapPath))
+        return 1.0f;
+    const Bitmap picture = LoadBitmapFile(bitmapPath);
+    BITMAP size{};
+    if (!picture || !GetObject(picture.Get(), sizeof size, &size) || size.bmHeight == 0)
+        return 1.0f;
+    return static_cast<float>(size.bmWidth) / static_cast<float>(size.bmHeight);
+}
+
+void Canvas::FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
+                        Colour textColour, Colour backgroundColour, TextAlignment alignment) {
+    if (!dc_ || text.empty())
+        return;
+    const std::vector<std::string> lines = SplitFittedLines(text);
+    const int height =
+        linearTextSearch_
+            ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
+            : FindFittedHeightFast(dc_, text, lines, faceName, rect.Width(), rect.Height(), textHeights_);
+
+    const ScopedSavedState saved(dc_);
+    const ScopedTextColours colours(dc_, textColour, backgroundColour, OPAQUE);
+    const Font font = CreateFittedFont(faceName, height);
+    const ScopedSelection selection(dc_, font.Get());
+    RECT area = ToRect(rect);
+    const UINT flags = (alignment == TextAlignment::Right ? DT_RIGHT : DT_LEFT) | DT_VCENTER;
+    DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &area, flags);
+}
+
+void Canvas::TextAtPoint(int x, int y, int fontHeight, const std::string& text, Colour textColour,
+                         Colour backgroundColour) {
+    if (!dc_)
+        return;
+    const ScopedTextColours colours(dc_, textColour, backgroundColour, OPAQUE);
+    const Font font = CreateFittedFont(kPointTextFace, fontHeight);
+    const ScopedSelection selection(dc_, font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &extent);
+    RECT area{x, y, x + extent.cx, y + extent.cy};
+    DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &area, DT_VCENTER);
+}
+
+void Canvas::ClearCaches() {
+    textHeights_.Clear();
+    picture_.Clear();
+}
+
+}  // namespace tagmora

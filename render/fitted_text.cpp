@@ -1,0 +1,189 @@
+#include "render/fitted_text.h"
+
+#include <cstring>
+#include <memory>
+
+namespace tagmora {
+
+namespace {
+
+constexpr int kFittedWeight = 400;
+constexpr BYTE kVariablePitchRoman = 0x12;
+constexpr const char* kFallbackFace = "Helvetica";
+
+TextExtent MeasureLine(HDC dc, const std::string& line) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, line.data(), static_cast<int>(line.size()), &size);
+    return {size.cx, size.cy};
+}
+
+// The extents at one height, measured directly on the device context.
+bool FitsMeasuringDirectly(HDC dc, int h, const std::vector<std::string>& lines, const std::string& face,
+                           std::int32_t width, std::int32_t height) {
+    Font font;
+    std::unique_ptr<ScopedSelection> selection;
+    return LinesFitAt(h, lines, width, height, [&](const std::string& line) {
+        if (!font) {
+            font = CreateFittedFont(face, h);
+            selection = std::make_unique<ScopedSelection>(dc, font.Get());
+        }
+        return MeasureLine(dc, line);
+    });
+}
+
+// Summing advances gives the platform's own line width only when logical and device units are the same,
+// no extra space goes between characters, and every byte is one character.
+bool DeviceMeasuresBySummingAdvances(HDC dc) {
+    if (GetMapMode(dc) != MM_TEXT || GetTextCharacterExtra(dc) != 0)
+        return false;
+    if (GetGraphicsMode(dc) == GM_ADVANCED) {
+        XFORM transform{};
+        if (!GetWorldTransform(dc, &transform))
+            return false;
+        if (transform.eM11 != 1.0f || transform.eM12 != 0.0f || transform.eM21 != 0.0f ||
+            transform.eM22 != 1.0f) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The realised font (selected into dc) converts bytes to characters with its charset's code page.
+bool SelectedFontIsSingleByte(HDC dc) {
+    CHARSETINFO info{};
+    const UINT charset = static_cast<UINT>(GetTextCharset(dc));
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(charset)), &info,
+                              TCI_SRCCHARSET)) {
+        return false;
+    }
+    CPINFO codePage{};
+    return GetCPInfo(info.ciACP, &codePage) && codePage.MaxCharSize == 1;
+}
+
+// Fills the table at height h with the line heights and the advances of the needed bytes.
+void MeasureIntoTable(HDC dc, FontMetricsTable& table, const std::string& face, int h,
+                      const FontMetricsTable::ByteSet& needed) {
+    const FontMetricsTable::ByteSet missing = table.Missing(h, needed);
+    if (table.HasLineHeights(h) && missing.none())
+        return;
+    const Font font = CreateFittedFont(face, h);
+    const ScopedSelection selection(dc, font.Get());
+    if (table.exactness == FontMetricsTable::Exactness::Unknown) {
+        table.exactness = SelectedFontIsSingleByte(dc) ? FontMetricsTable::Exactness::Exact
+                                                       : FontMetricsTable::Exactness::Inexact;
+    }
+    if (!table.HasLineHeights(h)) {
+        table.StoreLineHeights(h, MeasureLine(dc, " ").height, MeasureLine(dc, std::string()).height);
+    }
+    for (int first = 0; first < 256; ++first) {
+        if (!missing.test(static_cast<std::size_t>(first)))
+            continue;
+        int last = first;
+        while (last + 1 < 256 && missing.test(static_cast<std::size_t>(last + 1)))
+            ++last;
+        INT advances[256] = {};
+        if (!GetCharWidth32A(dc, static_cast<UINT>(first), static_cast<UINT>(last), advances)) {
+            table.exactness = FontMetricsTable::Exactness::Inexact;
+            return;
+        }
+        for (int byte = first; byte <= last; ++byte) {
+            table.StoreAdvance(h, static_cast<unsigned char>(byte), advances[byte - first]);
+        }
+        first = last;
+    }
+}
+
+}  // namespace
+
+Font CreateFittedFont(const std::string& face, int height) {
+    LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfWeight = kFittedWeight;
+    font.lfCharSet = ANSI_CHARSET;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = kVariablePitchRoman;
+    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    HFONT created = CreateFontIndirectA(&font);
+    if (!created) {
+        lstrcpynA(font.lfFaceName, kFallbackFace, LF_FACESIZE);
+        created = CreateFontIndirectA(&font);
+    }
+    return Font(created);
+}
+
+DeviceKey ReadDeviceKey(HDC dc) {
+    DeviceKey key;
+    auto& v = key.values;
+    v[0] = GetDeviceCaps(dc, TECHNOLOGY);
+    v[1] = GetDeviceCaps(dc, LOGPIXELSX);
+    v[2] = GetDeviceCaps(dc, LOGPIXELSY);
+    v[3] = GetDeviceCaps(dc, HORZRES);
+    v[4] = GetDeviceCaps(dc, VERTRES);
+    v[5] = GetMapMode(dc);
+    SIZE extent{};
+    GetWindowExtEx(dc, &extent);
+    v[6] = extent.cx;
+    v[7] = extent.cy;
+    GetViewportExtEx(dc, &extent);
+    v[8] = extent.cx;
+    v[9] = extent.cy;
+    v[10] = GetTextCharacterExtra(dc);
+    v[11] = GetGraphicsMode(dc);
+    if (v[11] == GM_ADVANCED) {
+        XFORM transform{};
+        GetWorldTransform(dc, &transform);
+        const float scales[4] = {transform.eM11, transform.eM12, transform.eM21, transform.eM22};
+        for (int i = 0; i < 4; ++i) {
+            std::uint32_t bits = 0;
+            std::memcpy(&bits, &scales[i], sizeof bits);
+            v[static_cast<std::size_t>(12 + i)] = bits;
+        }
+    }
+    return key;
+}
+
+int FindFittedHeightLinear(HDC dc, const std::vector<std::string>& lines, const std::string& face,
+                           std::int32_t width, std::int32_t height) {
+    return SearchFittedHeight(
+        [&](int h) { return FitsMeasuringDirectly(dc, h, lines, face, width, height); });
+}
+
+int FindFittedHeightFast(HDC dc, const std::string& text, const std::vector<std::string>& lines,
+                         const std::string& face, std::int32_t width, std::int32_t height,
+                         FittedHeightCache& cache) {
+    const DeviceKey device = ReadDeviceKey(dc);
+    if (const int known = cache.FindHeight(device, face, width, height, text))
+        return known;
+
+    FontMetricsTable& table = cache.Table(device, face);
+    if (!DeviceMeasuresBySummingAdvances(dc))
+        table.exactness = FontMetricsTable::Exactness::Inexact;
+    FontMetricsTable::ByteSet needed;
+    for (const std::string& line : lines)
+        needed |= FontMetricsTable::BytesOf(line);
+
+    const int fitted = SearchFittedHeight([&](int h) {
+        if (table.exactness == FontMetricsTable::Exactness::Inexact) {
+            return FitsMeasuringDirectly(dc, h, lines, face, width, height);
+        }
+        bool measured = false;
+        return LinesFitAt(h, lines, width, height, [&](const std::string& line) {
+            if (!measured) {
+                MeasureIntoTable(dc, table, face, h, needed);
+                measured = true;
+            }
+            if (table.exactness == FontMetricsTable::Exactness::Inexact) {
+                const Font font = CreateFittedFont(face, h);
+                const ScopedSelection selection(dc, font.Get());
+                return MeasureLine(dc, line);
+            }
+            return table.Measure(h, line);
+        });
+    });
+    cache.StoreHeight(device, face, width, height, text, fitted);
+    return fitted;
+}
+
+}  // namespace tagmora
