@@ -60,10 +60,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item && item->CtlType != ODT_MENU && item->hwndItem) {
-                return SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam) ? TRUE : FALSE;
-            }
-            return FALSE;
+            if (!item || item->CtlType == ODT_MENU || !item->hwndItem) return FALSE;
+            if (!SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam)) return FALSE;
+            // Whoever sent the request (the control, or a test) reads the result from here.
+            SetMessageResult(TRUE);
+            return TRUE;
         }
         case WM_TIMER:
             return OnTimer(static_cast<UINT_PTR>(wParam)) ? TRUE : FALSE;
