@@ -100,8 +100,10 @@ void MainWindow::AttachButtons() {
 }
 
 void MainWindow::RestorePlacement(const SheetSettings& placement) {
-    if (placement.DLGM)
+    if (placement.DLGM) {
         ShowWindow(Window(), SW_MAXIMIZE);
+        keepStartMaximised_ = true;
+    }
     // A negative corner is "not known", or a window last seen minimized or off the left of the screen:
     // the window then stays where the template centres it.
     if (placement.DLGX >= 0 && placement.DLGY >= 0) {
@@ -204,7 +206,13 @@ bool MainWindow::OnPaint() {
     return true;
 }
 
-void MainWindow::OnSize(UINT, int, int) {
+void MainWindow::OnSize(UINT kind, int, int) {
+    // Wine's modal dialog loop shows the dialog "normal" the first time its queue goes empty, which
+    // would undo the maximised start. A restore the user asks for comes as a system command first.
+    if (keepStartMaximised_ && kind == SIZE_RESTORED) {
+        keepStartMaximised_ = false;
+        PostMessageA(Window(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    }
     RunMainLayout();
 }
 
@@ -229,6 +237,10 @@ INT_PTR MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
             OpenUserGuide();
             handled = true;
             return TRUE;
+        case WM_SYSCOMMAND:
+            // From now on every change of size is the user's.
+            keepStartMaximised_ = false;
+            return FALSE;
         case WM_CTLCOLORDLG:
             // The background erase in white too, so that nothing grey shows before the paint.
             handled = true;

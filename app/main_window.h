@@ -53,6 +53,8 @@ class MainWindow : public Dialog {
     void RunSetup();
 
     HICON icon_ = nullptr;
+    // Set while a maximised start may still be undone by the dialog loop's first "show normal".
+    bool keepStartMaximised_ = false;
     std::string pictureFolder_;
     std::string pendingSetupPath_;
     // In the order they are attached: title picture, About, Setup, Print, help panel, Exit.
