@@ -1,0 +1,346 @@
+// Tagmora.exe as a person uses it: started from its own folder, looked at, clicked, typed at, closed and
+// started again. Each test runs the real program in a fresh folder of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "model/label_sheet.h"
+#include "model/setup_file.h"
+#include "model/sheet_persistence.h"
+#include "program_session.h"
+#include "real_input.h"
+#include "render/label_geometry.h"
+#include "render/sheet_layout.h"
+#include "res/resource_ids.h"
+#include "screen_capture.h"
+#include "tests/core/test_folder.h"
+
+namespace tagmora::acceptance {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TestFolder;
+
+constexpr COLORREF kEnabledFill = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kDisabledFill = RGB(0xFE, 0xF4, 0xD6);  // 0x00D6F4FE
+
+// Pictures a person can look at, beside the build's programs.
+std::string ScreenshotPath(const std::string& name) {
+    const std::string folder = BuildBinFolder() + "..\\acceptance-screenshots\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + name;
+}
+
+bool HasDisplay() {
+    char display[256] = {};
+    return GetEnvironmentVariableA("DISPLAY", display, sizeof display) > 0;
+}
+
+bool HasPictures() {
+    return GetFileAttributesA((BuildBinFolder() + "GFX\\button_title.jpg").c_str()) !=
+           INVALID_FILE_ATTRIBUTES;
+}
+
+// Where the labels are on the screen: the program's own layout of the sheet over the preview's client area.
+struct ScreenLabels {
+    RECT preview{};
+    SheetLayout layout;
+
+    ScreenLabels(HWND mainWindow, const SheetSettings& settings) {
+        preview = ClientRectOnScreen(GetDlgItem(mainWindow, IDC_PREVIEW));
+        layout = LayOutSheet(settings, {0, 0, preview.right - preview.left, preview.bottom - preview.top});
+    }
+    POINT Centre(int slot) const {
+        const DeviceRect& r = layout.slots[static_cast<std::size_t>(slot)].label;
+        return {preview.left + (r.left + r.right) / 2, preview.top + (r.top + r.bottom) / 2};
+    }
+    // Halfway down the label's left edge, between its border and its text: only the fill shows there.
+    POINT FillPoint(int slot) const {
+        const DeviceRect& r = layout.slots[static_cast<std::size_t>(slot)].label;
+        const LabelMeasures m = MeasureLabel(r);
+        return {preview.left + r.left + m.borderWidth + (m.inset - m.borderWidth) / 2,
+                preview.top + (r.top + r.bottom) / 2};
+    }
+};
+
+LabelSheet SheetIn(const std::string& stateFile) {
+    LabelSheet sheet;
+    ReadSetupFile(TestFolder::ReadBytes(stateFile), sheet);
+    return sheet;
+}
+
+class AcceptanceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!HasDisplay())
+            GTEST_SKIP() << "no DISPLAY: the program's windows cannot be seen or clicked";
+    }
+    // Installs the program and starts it; fails the test when no Main Window appears.
+    std::unique_ptr<ProgramSession> Start(bool withPictures, const std::string& commandLine = "") {
+        if (!installed_) {
+            EXPECT_TRUE(InstallProgram(folder.Path(), withPictures));
+            installed_ = true;
+        }
+        auto session = std::make_unique<ProgramSession>(folder.Path(), commandLine);
+        EXPECT_TRUE(session->Started()) << "no Main Window appeared";
+        // The first timer tick, the paint, and the command-line file have happened after this.
+        Sleep(700);
+        return session;
+    }
+    // Escape, as a person closes it; the program ends and has saved wm.dat.
+    void CloseWithEscape(ProgramSession& session) {
+        ASSERT_TRUE(Activate(session.MainWindow()));
+        PressKey(VK_ESCAPE);
+        ASSERT_TRUE(session.WaitForExit(10s)) << "Escape did not close the program";
+        EXPECT_EQ(0u, session.ExitCode());
+    }
+    std::string StateFile() const { return folder.File("wm.dat"); }
+
+    TestFolder folder;
+
+  private:
+    bool installed_ = false;
+};
+
+TEST_F(AcceptanceTest, FirstStartShowsTwoByFourLabelsWithTheFirstAndFourthBrightInTheMiddleOfTheScreen) {
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+
+    RECT frame{}, work{};
+    GetWindowRect(main, &frame);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 4);
+    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 4);
+
+    const ScreenLabels labels(main, SheetSettings{});
+    ASSERT_EQ(8, labels.layout.count);
+    const ScreenCapture screen(frame);
+    EXPECT_TRUE(screen.SavePng(ScreenshotPath("first_start.png")));
+    for (int slot = 0; slot < 8; ++slot) {
+        const COLORREF expected = (slot == 0 || slot == 3) ? kEnabledFill : kDisabledFill;
+        const COLORREF seen = screen.At(labels.FillPoint(slot));
+        EXPECT_TRUE(NearColour(seen, expected)) << "slot " << slot << " shows " << std::hex << seen;
+    }
+    // The preview's one-pixel black outline and its pale background above the first row.
+    EXPECT_TRUE(NearColour(screen.At({labels.preview.left, labels.preview.top}), RGB(0, 0, 0)));
+    EXPECT_TRUE(NearColour(screen.At({labels.Centre(0).x, labels.preview.top + 2}), RGB(0xFF, 0xF0, 0xC0)));
+    if (HasPictures()) {
+        for (int id : {IDC_TITLE_PICTURE, IDC_ABOUT, IDC_SETUP, IDC_PRINT, IDC_HELP_PANEL, IDC_EXIT}) {
+            EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrA(GetDlgItem(main, id), GWL_STYLE) & BS_TYPEMASK) << id;
+        }
+    }
+    EXPECT_EQ(nullptr, session->FindOtherDialog());
+    EXPECT_FALSE(TestFolder::IsFile(StateFile()));  // written when the program closes
+}
+
+TEST_F(AcceptanceTest, LeftClickBrightensALabelAndAPressReleasedInAnotherLabelChangesNothing) {
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const ScreenLabels labels(main, SheetSettings{});
+
+    Click(labels.Centre(1));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return NearColour(ScreenCapture(labels.preview).At(labels.FillPoint(1)), kEnabledFill); }, 3s))
+        << "the clicked label did not turn bright";
+
+    Drag(labels.Centre(2), labels.Centre(4));
+    Sleep(300);
+    const ScreenCapture after(labels.preview);
+    EXPECT_TRUE(NearColour(after.At(labels.FillPoint(2)), kDisabledFill));
+    EXPECT_TRUE(NearColour(after.At(labels.FillPoint(4)), kDisabledFill));
+    EXPECT_TRUE(NearColour(after.At(labels.FillPoint(1)), kEnabledFill));
+    EXPECT_TRUE(after.SavePng(ScreenshotPath("after_clicks.png")));
+
+    CloseWithEscape(*session);
+    const LabelSheet saved = SheetIn(StateFile());
+    EXPECT_TRUE(saved.Slot(1).enabled);
+    EXPECT_FALSE(saved.Slot(2).enabled);
+    EXPECT_FALSE(saved.Slot(4).enabled);
+}
+
+TEST_F(AcceptanceTest, EnterKeepsTheWindowOpenAndEscapeClosesItKeepingTheFlags) {
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const ScreenLabels labels(main, SheetSettings{});
+    Click(labels.Centre(0));  // off
+    Click(labels.Centre(5));  // on
+
+    ASSERT_TRUE(Activate(main));
+    PressKey(VK_RETURN);
+    Sleep(500);
+    EXPECT_TRUE(session->Running());
+    EXPECT_TRUE(IsWindowVisible(main));
+
+    CloseWithEscape(*session);
+    const std::string text = TestFolder::ReadBytes(StateFile());
+    EXPECT_EQ(0u, text.find(kSetupFileHeader));
+    const LabelSheet saved = SheetIn(StateFile());
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        EXPECT_EQ(slot == 3 || slot == 5, saved.Slot(slot).enabled) << slot;
+    }
+}
+
+TEST_F(AcceptanceTest, MovedWindowStartsWhereItWasAndMaximisedStaysMaximised) {
+    RECT moved{};
+    {
+        auto session = Start(true);
+        ASSERT_TRUE(session->Started());
+        HWND main = session->MainWindow();
+        RECT frame{};
+        GetWindowRect(main, &frame);
+        const RECT client = ClientRectOnScreen(main);
+        const POINT caption{(frame.left + frame.right) / 2 - 40, (frame.top + client.top) / 2};
+        Drag(caption, {caption.x - 90, caption.y - 50});
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                GetWindowRect(main, &moved);
+                return moved.left == frame.left - 90 && moved.top == frame.top - 50;
+            },
+            3s))
+            << "dragging the caption did not move the window";
+        CloseWithEscape(*session);
+    }
+    {
+        auto session = Start(true);
+        ASSERT_TRUE(session->Started());
+        RECT frame{};
+        GetWindowRect(session->MainWindow(), &frame);
+        EXPECT_EQ(moved.left, frame.left);
+        EXPECT_EQ(moved.top, frame.top);
+
+        // The caption's maximise box, found where the window says it is.
+        HWND main = session->MainWindow();
+        POINT box{-1, -1};
+        for (int x = frame.right - 2; x > frame.left && box.x < 0; --x) {
+            for (int y = frame.top + 2; y < frame.top + 30 && box.x < 0; ++y) {
+                if (SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMAXBUTTON)
+                    box = {x - 4, y + 4};
+            }
+        }
+        ASSERT_GE(box.x, 0) << "no maximise box on the caption";
+        Click(box);
+        ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; }, 3s))
+            << "the maximise box did not maximise";
+        Sleep(300);
+        EXPECT_TRUE(ScreenCapture(ClientRectOnScreen(main)).SavePng(ScreenshotPath("maximised.png")));
+        CloseWithEscape(*session);
+    }
+    EXPECT_TRUE(SheetIn(StateFile()).Settings().DLGM);
+    {
+        auto session = Start(true);
+        ASSERT_TRUE(session->Started());
+        EXPECT_TRUE(IsZoomed(session->MainWindow()));
+    }
+}
+
+TEST_F(AcceptanceTest, SetupFileOnTheCommandLineIsShownAfterTheFirstTick) {
+    LabelSheet wide;
+    SheetSettings& s = wide.MutableSettings();
+    s.COLS = 3;
+    s.ROWS = 5;
+    s.WMM = 250;
+    s.HMM = 240;
+    s.TOPMRG = 5;
+    wide.SetAllEnabled(false);
+    wide.Slot(7).enabled = true;
+    wide.Slot(14).enabled = true;
+    ASSERT_TRUE(SaveSheetToPath(wide, folder.File("wide sheet.tgm")));
+
+    auto session = Start(true, "\"" + folder.File("wide sheet.tgm") + "\"");
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    SheetSettings shown = s;
+    const ScreenLabels labels(main, shown);
+    ASSERT_EQ(15, labels.layout.count);
+    // Re-proportioned to the wider paper.
+    const double aspect = static_cast<double>(labels.preview.right - labels.preview.left) /
+                          static_cast<double>(labels.preview.bottom - labels.preview.top);
+    EXPECT_NEAR(250.0 / 240.0, aspect, 0.01);
+
+    const ScreenCapture screen(labels.preview);
+    EXPECT_TRUE(screen.SavePng(ScreenshotPath("command_line_sheet.png")));
+    for (int slot = 0; slot < 15; ++slot) {
+        const COLORREF expected = (slot == 7 || slot == 14) ? kEnabledFill : kDisabledFill;
+        EXPECT_TRUE(NearColour(screen.At(labels.FillPoint(slot)), expected)) << "slot " << slot;
+    }
+    EXPECT_EQ(nullptr, session->FindOtherDialog());
+}
+
+TEST_F(AcceptanceTest, WithoutPicturesTheSixTextButtonsStillWork) {
+    auto session = Start(false);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const struct {
+        int id;
+        const char* text;
+    } buttons[] = {
+        {IDC_TITLE_PICTURE, "Tagmora\r\nProfessional"},
+        {IDC_ABOUT, "About\r\nTagmora"},
+        {IDC_SETUP, "Setup\r\nTagmora"},
+        {IDC_PRINT, "\r\nPrint\r\nLabels"},
+        {IDC_HELP_PANEL,
+         "Left click a label to\r\nenable or disable.\r\n\r\nRight click a label to\r\nchange the "
+         "address.\r\n\r\nClick here to  browse\r\nthe online help."},
+        {IDC_EXIT, "Exit\r\nTagmora"},
+    };
+    for (const auto& button : buttons) {
+        HWND control = GetDlgItem(main, button.id);
+        char text[256] = {};
+        GetWindowTextA(control, text, sizeof text);
+        EXPECT_STREQ(button.text, text);
+        EXPECT_TRUE(IsWindowVisible(control));
+        EXPECT_NE(BS_OWNERDRAW, GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK);
+    }
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    EXPECT_TRUE(ScreenCapture(frame).SavePng(ScreenshotPath("without_pictures.png")));
+
+    const RECT about = ClientRectOnScreen(GetDlgItem(main, IDC_ABOUT));
+    Click({(about.left + about.right) / 2, (about.top + about.bottom) / 2});
+    HWND aboutWindow = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (aboutWindow = session->FindWindowTitled("About Tagmora")) != nullptr; }, 5s))
+        << "the About button opened no About window";
+    ASSERT_TRUE(Activate(aboutWindow));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(aboutWindow); }, 5s));
+
+    const RECT exit = ClientRectOnScreen(GetDlgItem(main, IDC_EXIT));
+    Click({(exit.left + exit.right) / 2, (exit.top + exit.bottom) / 2});
+    EXPECT_TRUE(session->WaitForExit(10s)) << "Exit did not close the program";
+    EXPECT_TRUE(TestFolder::IsFile(StateFile()));
+}
+
+TEST_F(AcceptanceTest, AboutWindowTextScrollsAndEscapeClosesIt) {
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const RECT about = ClientRectOnScreen(GetDlgItem(main, IDC_ABOUT));
+    Click({(about.left + about.right) / 2, (about.top + about.bottom) / 2});
+    HWND aboutWindow = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (aboutWindow = session->FindWindowTitled("About Tagmora")) != nullptr; }, 5s));
+    // Long enough for the product name to have come up from the bottom edge.
+    Sleep(4000);
+    const RECT text = ClientRectOnScreen(GetDlgItem(aboutWindow, IDC_SCROLLING_TEXT));
+    const ScreenCapture first(text);
+    Sleep(600);
+    const ScreenCapture second(text);
+    EXPECT_FALSE(first.SamePixelsAs(second)) << "the text did not move";
+    RECT frame{};
+    GetWindowRect(aboutWindow, &frame);
+    EXPECT_TRUE(ScreenCapture(frame).SavePng(ScreenshotPath("about.png")));
+
+    ASSERT_TRUE(Activate(aboutWindow));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(aboutWindow); }, 5s))
+        << "Escape did not close the About window";
+    EXPECT_TRUE(session->Running());
+    EXPECT_TRUE(IsWindowVisible(main));
+}
+
+}  // namespace
+}  // namespace tagmora::acceptance
