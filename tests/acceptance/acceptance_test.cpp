@@ -13,6 +13,7 @@
 #include "render/sheet_layout.h"
 #include "res/resource_ids.h"
 #include "screen_capture.h"
+#include "site_config.h"
 #include "tests/core/test_folder.h"
 
 namespace tagmora::acceptance {
@@ -34,6 +35,40 @@ std::string ScreenshotPath(const std::string& name) {
 bool HasDisplay() {
     char display[256] = {};
     return GetEnvironmentVariableA("DISPLAY", display, sizeof display) > 0;
+}
+
+// The file that the bench's browser capture appends every opened URL to, when the bench set one up.
+std::string BrowserLog() {
+    char path[MAX_PATH] = {};
+    return GetEnvironmentVariableA("TAGMORA_BROWSER_LOG", path, sizeof path) > 0 ? path : "";
+}
+
+// How often the URL was opened so far: the log holds one URL a line.
+int TimesOpened(const std::string& log, const std::string& url) {
+    const std::string text = TestFolder::IsFile(log) ? TestFolder::ReadBytes(log) : "";
+    int count = 0;
+    for (std::string::size_type at = text.find(url); at != std::string::npos; at = text.find(url, at + 1))
+        ++count;
+    return count;
+}
+
+// Files (not folders) in a folder; 0 when it does not exist.
+int FilesIn(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
+POINT CentreOf(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 bool HasPictures() {
@@ -340,6 +375,61 @@ TEST_F(AcceptanceTest, AboutWindowTextScrollsAndEscapeClosesIt) {
         << "Escape did not close the About window";
     EXPECT_TRUE(session->Running());
     EXPECT_TRUE(IsWindowVisible(main));
+}
+
+TEST_F(AcceptanceTest, HelpPanelAndF1OpenTheOnlineGuide) {
+    const std::string log = BrowserLog();
+    if (log.empty())
+        GTEST_SKIP() << "no browser capture (TAGMORA_BROWSER_LOG) to see the opened URL in";
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const int before = TimesOpened(log, TAGMORA_GUIDE_URL);
+
+    Click(CentreOf(ClientRectOnScreen(GetDlgItem(main, IDC_HELP_PANEL))));
+    EXPECT_TRUE(WaitUntil([&] { return TimesOpened(log, TAGMORA_GUIDE_URL) == before + 1; }, 10s))
+        << "the help panel opened no guide";
+    ASSERT_TRUE(Activate(main));
+    PressKey(VK_F1);
+    EXPECT_TRUE(WaitUntil([&] { return TimesOpened(log, TAGMORA_GUIDE_URL) == before + 2; }, 10s))
+        << "F1 opened no guide";
+    EXPECT_TRUE(session->Running());
+    EXPECT_EQ(nullptr, session->FindOtherDialog());
+}
+
+TEST_F(AcceptanceTest, PrintPrintsThePageAfterThePrintDialogAndCancelPrintsNothing) {
+    char jobs[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("TAGMORA_PRINTER_JOBS", jobs, sizeof jobs) == 0) {
+        GTEST_SKIP() << "no test printer (TAGMORA_PRINTER_JOBS) to print on";
+    }
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    HWND main = session->MainWindow();
+    const int jobsBefore = FilesIn(jobs);
+    const POINT printButton = CentreOf(ClientRectOnScreen(GetDlgItem(main, IDC_PRINT)));
+
+    Click(printButton);
+    HWND print = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (print = session->FindWindowTitled("Print")) != nullptr; }, 10s))
+        << "Print opened no print dialog";
+    ASSERT_TRUE(Activate(print));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(print); }, 5s));
+    Sleep(300);
+    EXPECT_EQ(nullptr, session->FindOtherDialog());
+    EXPECT_FALSE(TestFolder::IsFolder(folder.File("PRINTED")));
+    EXPECT_EQ(jobsBefore, FilesIn(jobs));
+
+    Click(printButton);
+    ASSERT_TRUE(WaitUntil([&] { return (print = session->FindWindowTitled("Print")) != nullptr; }, 10s));
+    ASSERT_TRUE(Activate(print));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return FilesIn(jobs) == jobsBefore + 1; }, 15s))
+        << "no page reached the printer";
+    EXPECT_TRUE(WaitUntil([&] { return FilesIn(folder.File("PRINTED")) == 1; }, 5s))
+        << "no printed-labels log";
+    EXPECT_EQ(nullptr, session->FindOtherDialog());
+    EXPECT_TRUE(session->Running());
 }
 
 }  // namespace
