@@ -67,6 +67,20 @@ int FilesIn(const std::string& folder) {
     return count;
 }
 
+// A point inside a button of the window's caption (HTMAXBUTTON, HTCLOSE), found where the window itself
+// says it is; (-1, -1) when there is none.
+POINT CaptionButton(HWND window, LRESULT part) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    for (int x = frame.right - 2; x > frame.left; --x) {
+        for (int y = frame.top + 2; y < frame.top + 30; ++y) {
+            if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == part)
+                return {x - 4, y + 4};
+        }
+    }
+    return {-1, -1};
+}
+
 POINT CentreOf(const RECT& r) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
@@ -167,6 +181,12 @@ TEST_F(AcceptanceTest, FirstStartShowsTwoByFourLabelsWithTheFirstAndFourthBright
     }
     EXPECT_EQ(nullptr, session->FindOtherDialog());
     EXPECT_FALSE(TestFolder::IsFile(StateFile()));  // written when the program closes
+
+    const POINT closeBox = CaptionButton(main, HTCLOSE);
+    ASSERT_GE(closeBox.x, 0) << "no close box on the caption";
+    Click(closeBox);
+    ASSERT_TRUE(session->WaitForExit(10s)) << "the close box did not close the program";
+    EXPECT_EQ(0u, TestFolder::ReadBytes(StateFile()).find(kSetupFileHeader));
 }
 
 TEST_F(AcceptanceTest, LeftClickBrightensALabelAndAPressReleasedInAnotherLabelChangesNothing) {
@@ -246,15 +266,8 @@ TEST_F(AcceptanceTest, MovedWindowStartsWhereItWasAndMaximisedStaysMaximised) {
         EXPECT_EQ(moved.left, frame.left);
         EXPECT_EQ(moved.top, frame.top);
 
-        // The caption's maximise box, found where the window says it is.
         HWND main = session->MainWindow();
-        POINT box{-1, -1};
-        for (int x = frame.right - 2; x > frame.left && box.x < 0; --x) {
-            for (int y = frame.top + 2; y < frame.top + 30 && box.x < 0; ++y) {
-                if (SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMAXBUTTON)
-                    box = {x - 4, y + 4};
-            }
-        }
+        const POINT box = CaptionButton(main, HTMAXBUTTON);
         ASSERT_GE(box.x, 0) << "no maximise box on the caption";
         Click(box);
         ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; }, 3s))
