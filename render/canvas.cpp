@@ -1,7 +1,6 @@
 #include "render/canvas.h"
 
 #include "render/colour_blend.h"
-#include "render/fitted_text.h"
 #include "render/gdi_objects.h"
 
 namespace tagmora {
@@ -69,16 +68,12 @@ void Canvas::RectangleOutline(int left, int top, int right, int bottom, Colour c
 void Canvas::PictureFromFile(const DeviceRect& rect, const std::string& bitmapPath) {
     if (!dc_)
         return;
-    HBITMAP picture = NamesBitmapFile(bitmapPath) ? picture_.Picture(bitmapPath) : nullptr;
-    BITMAP size{};
-    if (!picture || !GetObject(picture, sizeof size, &size)) {
+    // A printer driver may stretch at its own resolution; only screens and memory bitmaps reuse a copy.
+    const bool keepStretched = Device().technology == DT_RASDISPLAY;
+    if (!NamesBitmapFile(bitmapPath) || !picture_.StretchInto(dc_, rect.left, rect.top, rect.Width(),
+                                                              rect.Height(), bitmapPath, keepStretched)) {
         FilledRectangle(rect, kMissingLogoGrey);
-        return;
     }
-    const MemoryDC source(dc_);
-    const ScopedSelection selection(source.Get(), picture);
-    StretchBlt(dc_, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, size.bmWidth,
-               size.bmHeight, SRCCOPY);
 }
 
 float Canvas::PictureAspect(const std::string& bitmapPath) {
@@ -91,20 +86,27 @@ float Canvas::PictureAspect(const std::string& bitmapPath) {
     return static_cast<float>(size.bmWidth) / static_cast<float>(size.bmHeight);
 }
 
+float Canvas::LogoAspect(const std::string& bitmapPath) {
+    HBITMAP picture = NamesBitmapFile(bitmapPath) ? picture_.Picture(bitmapPath) : nullptr;
+    BITMAP size{};
+    if (!picture || !GetObject(picture, sizeof size, &size) || size.bmHeight == 0)
+        return 1.0f;
+    return static_cast<float>(size.bmWidth) / static_cast<float>(size.bmHeight);
+}
+
 void Canvas::FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
                         Colour textColour, Colour backgroundColour, TextAlignment alignment) {
     if (!dc_ || text.empty())
         return;
     const std::vector<std::string> lines = SplitFittedLines(text);
-    const int height =
-        linearTextSearch_
-            ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
-            : FindFittedHeightFast(dc_, text, lines, faceName, rect.Width(), rect.Height(), textHeights_);
+    const int height = linearTextSearch_
+                           ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
+                           : FindFittedHeightFast(dc_, Device(), text, lines, faceName, rect.Width(),
+                                                  rect.Height(), textHeights_);
 
-    const ScopedSavedState saved(dc_);
+    // The colour guard and the font selection undo everything drawing the text changes.
     const ScopedTextColours colours(dc_, textColour, backgroundColour, OPAQUE);
-    const Font font = CreateFittedFont(faceName, height);
-    const ScopedSelection selection(dc_, font.Get());
+    const ScopedSelection selection(dc_, fonts_.Get(faceName, height));
     RECT area = ToRect(rect);
     const UINT flags = (alignment == TextAlignment::Right ? DT_RIGHT : DT_LEFT) | DT_VCENTER;
     DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &area, flags);
@@ -115,16 +117,22 @@ void Canvas::TextAtPoint(int x, int y, int fontHeight, const std::string& text, 
     if (!dc_)
         return;
     const ScopedTextColours colours(dc_, textColour, backgroundColour, OPAQUE);
-    const Font font = CreateFittedFont(kPointTextFace, fontHeight);
-    const ScopedSelection selection(dc_, font.Get());
+    const ScopedSelection selection(dc_, fonts_.Get(kPointTextFace, fontHeight));
     SIZE extent{};
     GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &extent);
     RECT area{x, y, x + extent.cx, y + extent.cy};
     DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &area, DT_VCENTER);
 }
 
+const DeviceDescription& Canvas::Device() {
+    if (!device_)
+        device_ = ReadDeviceDescription(dc_);
+    return *device_;
+}
+
 void Canvas::ClearCaches() {
     textHeights_.Clear();
+    fonts_.Clear();
     picture_.Clear();
 }
 

@@ -5,11 +5,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "model/label_sheet.h"
 #include "render/device_rect.h"
 #include "render/fitted_height.h"
+#include "render/fitted_text.h"
 #include "render/picture_file.h"
 
 namespace tagmora {
@@ -22,7 +24,12 @@ class Canvas {
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    void SetDeviceContext(HDC dc) { dc_ = dc; }
+    // Starts a drawing sequence (a paint, a printed page) on the device context.
+    void SetDeviceContext(HDC dc) {
+        dc_ = dc;
+        device_.reset();
+        picture_.CheckFileAgain();
+    }
     HDC DeviceContext() const { return dc_; }
 
     // Rectangle with a solid brush and a one-pixel solid pen, both in the colour.
@@ -33,10 +40,13 @@ class Canvas {
     // Four one-pixel lines from (left, top) round to (left, top).
     void RectangleOutline(int left, int top, int right, int bottom, Colour colour);
     // The bitmap stretched into the rectangle, or a grey box when the path is empty, holds no "bmp",
-    // cannot be opened or does not load.
+    // cannot be opened or does not load. The picture is kept between calls; its file is looked at again
+    // once per drawing sequence, so a changed logo file shows at the next paint.
     void PictureFromFile(const DeviceRect& rect, const std::string& bitmapPath);
-    // Width / height of the bitmap; 1.0 when it cannot be used.
+    // Width / height of the bitmap, loaded now and released at once; 1.0 when it cannot be used.
     static float PictureAspect(const std::string& bitmapPath);
+    // The same ratio from the picture that PictureFromFile keeps: no loading while the file is unchanged.
+    float LogoAspect(const std::string& bitmapPath);
     // The text at the largest font height at which every line fits the rectangle, drawn from the
     // rectangle's top, clipped to it; "&&" shows as one "&". Nothing for an empty text.
     void FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
@@ -47,13 +57,18 @@ class Canvas {
 
     // The height search of FittedText: the fast one (default) or the linear reference, for comparison.
     void UseLinearTextSearch(bool linear) { linearTextSearch_ = linear; }
-    // Forgets found text heights, font metrics and the kept logo picture.
+    // Forgets found text heights, font metrics, kept fonts and the kept logo picture.
     void ClearCaches();
 
   private:
+    const DeviceDescription& Device();
+
     HDC dc_ = nullptr;
+    // Read at the first fitted text after each SetDeviceContext.
+    std::optional<DeviceDescription> device_;
     bool linearTextSearch_ = false;
     FittedHeightCache textHeights_;
+    FontCache fonts_;
     PictureCache picture_;
 };
 

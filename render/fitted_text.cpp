@@ -113,14 +113,33 @@ Font CreateFittedFont(const std::string& face, int height) {
     return Font(created);
 }
 
-DeviceKey ReadDeviceKey(HDC dc) {
+HFONT FontCache::Get(const std::string& face, int height) {
+    auto key = std::make_pair(face, height);
+    const auto found = fonts_.find(key);
+    if (found != fonts_.end())
+        return found->second.Get();
+    if (fonts_.size() >= kMaxFonts)
+        fonts_.clear();
+    Font font = CreateFittedFont(face, height);
+    HFONT handle = font.Get();
+    if (handle)
+        fonts_.emplace(std::move(key), std::move(font));
+    return handle;
+}
+
+DeviceDescription ReadDeviceDescription(HDC dc) {
+    return {GetDeviceCaps(dc, TECHNOLOGY), GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY),
+            GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
+}
+
+DeviceKey ReadDeviceKey(HDC dc, const DeviceDescription& device) {
     DeviceKey key;
     auto& v = key.values;
-    v[0] = GetDeviceCaps(dc, TECHNOLOGY);
-    v[1] = GetDeviceCaps(dc, LOGPIXELSX);
-    v[2] = GetDeviceCaps(dc, LOGPIXELSY);
-    v[3] = GetDeviceCaps(dc, HORZRES);
-    v[4] = GetDeviceCaps(dc, VERTRES);
+    v[0] = device.technology;
+    v[1] = device.pixelsPerInchX;
+    v[2] = device.pixelsPerInchY;
+    v[3] = device.width;
+    v[4] = device.height;
     v[5] = GetMapMode(dc);
     SIZE extent{};
     GetWindowExtEx(dc, &extent);
@@ -150,10 +169,10 @@ int FindFittedHeightLinear(HDC dc, const std::vector<std::string>& lines, const 
         [&](int h) { return FitsMeasuringDirectly(dc, h, lines, face, width, height); });
 }
 
-int FindFittedHeightFast(HDC dc, const std::string& text, const std::vector<std::string>& lines,
-                         const std::string& face, std::int32_t width, std::int32_t height,
-                         FittedHeightCache& cache) {
-    const DeviceKey device = ReadDeviceKey(dc);
+int FindFittedHeightFast(HDC dc, const DeviceDescription& description, const std::string& text,
+                         const std::vector<std::string>& lines, const std::string& face, std::int32_t width,
+                         std::int32_t height, FittedHeightCache& cache) {
+    const DeviceKey device = ReadDeviceKey(dc, description);
     if (const int known = cache.FindHeight(device, face, width, height, text))
         return known;
 

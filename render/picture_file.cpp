@@ -39,30 +39,87 @@ Bitmap LoadBitmapFile(const std::string& path) {
 }
 
 HBITMAP PictureCache::Picture(const std::string& path) {
-    Stamp stamp;
-    {
-        const FileHandle file = OpenForReading(path);
-        if (!file.Valid())
-            return nullptr;
-        BY_HANDLE_FILE_INFORMATION info{};
-        if (!GetFileInformationByHandle(file.Get(), &info))
-            return nullptr;
-        stamp.size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
-        stamp.lastWrite =
-            (std::uint64_t{info.ftLastWriteTime.dwHighDateTime} << 32) | info.ftLastWriteTime.dwLowDateTime;
-    }
-    if (picture_ && path == path_ && stamp == stamp_)
+    if (fileChecked_ && picture_ && path == path_)
         return picture_.Get();
-    picture_ = LoadBitmapFile(path);
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &attributes))
+        return nullptr;
+    Stamp stamp;
+    stamp.size = (std::uint64_t{attributes.nFileSizeHigh} << 32) | attributes.nFileSizeLow;
+    stamp.lastWrite = (std::uint64_t{attributes.ftLastWriteTime.dwHighDateTime} << 32) |
+                      attributes.ftLastWriteTime.dwLowDateTime;
+    if (picture_ && path == path_ && stamp == stamp_) {
+        fileChecked_ = true;
+        return picture_.Get();
+    }
+
+    DropStretched();
+    picture_.Reset();
     path_ = path;
     stamp_ = stamp;
+    if (!OpenForReading(path).Valid())
+        return nullptr;
+    picture_ = LoadBitmapFile(path);
+    fileChecked_ = static_cast<bool>(picture_);
     return picture_.Get();
 }
 
+bool PictureCache::StretchInto(HDC dc, int left, int top, int width, int height, const std::string& path,
+                               bool keepStretched) {
+    HBITMAP picture = Picture(path);
+    BITMAP size{};
+    if (!picture || !GetObject(picture, sizeof size, &size))
+        return false;
+    // Halftoning aligns its pattern to the brush origin, so a copy made elsewhere could differ.
+    if (keepStretched && width > 0 && height > 0 && GetStretchBltMode(dc) != HALFTONE &&
+        StretchKept(dc, picture, size, left, top, width, height)) {
+        return true;
+    }
+    const MemoryDC source(dc);
+    const ScopedSelection selection(source.Get(), picture);
+    StretchBlt(dc, left, top, width, height, source.Get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    return true;
+}
+
+bool PictureCache::StretchKept(HDC dc, HBITMAP picture, const BITMAP& size, int left, int top, int width,
+                               int height) {
+    BITMAP target{};
+    GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof target, &target);
+    const StretchedKey key{width, height, GetStretchBltMode(dc), target.bmBitsPixel};
+    if (!stretchedSource_.Get() || !(key == stretchedKey_)) {
+        DropStretched();
+        Bitmap copy(CreateCompatibleBitmap(dc, width, height));
+        OwnedDC copySource(CreateCompatibleDC(dc));
+        if (!copy || !copySource.Get())
+            return false;
+        {
+            const MemoryDC source(dc);
+            const ScopedSelection from(source.Get(), picture);
+            const ScopedSelection to(copySource.Get(), copy.Get());
+            SetStretchBltMode(copySource.Get(), key.mode);
+            StretchBlt(copySource.Get(), 0, 0, width, height, source.Get(), 0, 0, size.bmWidth, size.bmHeight,
+                       SRCCOPY);
+        }
+        stretched_ = std::move(copy);
+        stretchedSource_ = std::move(copySource);
+        SelectObject(stretchedSource_.Get(), stretched_.Get());
+        stretchedKey_ = key;
+    }
+    return BitBlt(dc, left, top, width, height, stretchedSource_.Get(), 0, 0, SRCCOPY) != FALSE;
+}
+
+void PictureCache::DropStretched() {
+    // Deleting the memory device context releases the bitmap selected into it.
+    stretchedSource_.Reset();
+    stretched_.Reset();
+}
+
 void PictureCache::Clear() {
+    DropStretched();
     picture_.Reset();
     path_.clear();
     stamp_ = Stamp{};
+    fileChecked_ = false;
 }
 
 }  // namespace tagmora

@@ -18,24 +18,53 @@ bool NamesBitmapFile(const std::string& path);
 Bitmap LoadBitmapFile(const std::string& path);
 
 // The last picture drawn, kept while its file stays the same: the key is the path with the file's size and
-// last-write time, read from the file at every use, so a changed logo file shows at the next paint and a
-// file that can no longer be opened is not drawn.
+// last-write time, read again at the first use after CheckFileAgain (the Canvas calls it at the start of
+// every drawing sequence), so a changed or removed logo file shows at the next paint. Reading the
+// attributes is cheap where opening the file is not (under Wine, a millisecond).
 class PictureCache {
   public:
-    // The picture of the path, loaded now or kept from before; null when the file cannot be opened for
-    // reading or does not load.
+    // The picture of the path, kept from before or loaded now; null when the file is missing, cannot be
+    // opened for reading or does not load.
     HBITMAP Picture(const std::string& path);
+    void CheckFileAgain() { fileChecked_ = false; }
+
+    // StretchBlt of the whole picture of the path into the rectangle (with the device context's stretching
+    // mode); false, drawing nothing, when there is no picture. With keepStretched, the stretched copy is
+    // kept for the next label of the same size, which then costs one BitBlt: the same pixels on a raster
+    // device, where nothing in the stretch depends on where the copy lands.
+    bool StretchInto(HDC dc, int left, int top, int width, int height, const std::string& path,
+                     bool keepStretched);
+
     void Clear();
 
   private:
+    struct StretchedKey {
+        int width = 0;
+        int height = 0;
+        int mode = 0;
+        int bitsPerPixel = 0;
+        bool operator==(const StretchedKey& o) const {
+            return width == o.width && height == o.height && mode == o.mode && bitsPerPixel == o.bitsPerPixel;
+        }
+    };
+    bool StretchKept(HDC dc, HBITMAP picture, const BITMAP& size, int left, int top, int width, int height);
+
     struct Stamp {
         std::uint64_t size = 0;
         std::uint64_t lastWrite = 0;
         bool operator==(const Stamp& o) const { return size == o.size && lastWrite == o.lastWrite; }
     };
+    void DropStretched();
+
     std::string path_;
     Stamp stamp_;
+    bool fileChecked_ = false;
     Bitmap picture_;
+    // The stretched copy, selected into its own memory device context for the next BitBlt. The context
+    // is deleted before the bitmap.
+    StretchedKey stretchedKey_;
+    Bitmap stretched_;
+    OwnedDC stretchedSource_;
 };
 
 }  // namespace tagmora

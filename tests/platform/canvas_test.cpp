@@ -147,6 +147,44 @@ TEST(CanvasTest, PictureFromFileStretchesTheBitmapIntoTheRectangle) {
     EXPECT_EQ(surface.CountEqual(surface.Whole(), 0x00FFFFFF), 100 * 60 - 40 * 40);
 }
 
+// The platform's own StretchBlt of the file, as the reference picture.
+void StretchFileDirectly(HDC dc, const DeviceRect& rect, const std::string& path) {
+    const Bitmap picture(static_cast<HBITMAP>(
+        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    BITMAP size{};
+    GetObject(picture.Get(), sizeof size, &size);
+    const MemoryDC source(dc);
+    const ScopedSelection selection(source.Get(), picture.Get());
+    StretchBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, size.bmWidth,
+               size.bmHeight, SRCCOPY);
+}
+
+TEST(CanvasTest, RepeatedPicturesAreTheSamePixelsAsAFreshStretch) {
+    TestFolder folder;
+    const std::string logo = folder.File("logo.bmp");
+    std::vector<Colour> pixels;
+    for (int i = 0; i < 37 * 23; ++i)
+        pixels.push_back(static_cast<Colour>((i * 2654435761u) & 0x00FFFFFF));
+    TestFolder::WriteBytes(logo, BitmapFileBytes(37, 23, pixels));
+
+    // Shrunk, enlarged and odd sizes, each drawn twice (the second from the kept copy), at different places.
+    const std::vector<DeviceRect> rects = {{3, 4, 22, 17},    {40, 2, 59, 15},   {1, 30, 101, 91},
+                                           {110, 5, 210, 66}, {7, 100, 20, 101}, {30, 100, 43, 101}};
+    for (const int mode : {BLACKONWHITE, COLORONCOLOR}) {
+        DibSurface canvasSurface(220, 110);
+        DibSurface reference(220, 110);
+        SetStretchBltMode(canvasSurface.dc(), mode);
+        SetStretchBltMode(reference.dc(), mode);
+        Canvas canvas;
+        canvas.SetDeviceContext(canvasSurface.dc());
+        for (const DeviceRect& rect : rects) {
+            canvas.PictureFromFile(rect, logo);
+            StretchFileDirectly(reference.dc(), rect, logo);
+        }
+        EXPECT_TRUE(canvasSurface.SameAs(reference)) << "stretch mode " << mode;
+    }
+}
+
 TEST(CanvasTest, PictureFromFileShowsAGreyBoxForUnusablePaths) {
     TestFolder folder;
     const std::string capitals = folder.File("LOGO.BMP");  // a real bitmap, but no lower-case "bmp"
@@ -163,15 +201,20 @@ TEST(CanvasTest, PictureFromFileShowsAGreyBoxForUnusablePaths) {
     }
 }
 
-TEST(CanvasTest, AChangedLogoFileShowsAtTheNextDraw) {
+TEST(CanvasTest, AChangedLogoFileShowsAtTheNextPaint) {
     TestFolder folder;
     const std::string logo = folder.File("logo.bmp");
     TestFolder::WriteBytes(logo, BitmapFileBytes(1, 1, {kRed}));
     DibSurface surface(20, 20);
     Canvas canvas;
-    canvas.SetDeviceContext(surface.dc());
-    canvas.PictureFromFile({0, 0, 20, 20}, logo);
-    EXPECT_EQ(surface.Pixel(10, 10), kRed);
+    const auto paint = [&] {
+        canvas.SetDeviceContext(surface.dc());
+        canvas.PictureFromFile({0, 0, 20, 20}, logo);
+        canvas.PictureFromFile({0, 0, 10, 10}, logo);  // the kept copy
+        return surface.Pixel(15, 15);
+    };
+    EXPECT_EQ(paint(), kRed);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(logo), 1.0f);
 
     // Same size, new content; a changed write time tells it apart even within one clock tick.
     TestFolder::WriteBytes(logo, BitmapFileBytes(1, 1, {kBlue}));
@@ -183,12 +226,17 @@ TEST(CanvasTest, AChangedLogoFileShowsAtTheNextDraw) {
     later.dwHighDateTime += 1;
     SetFileTime(file, nullptr, nullptr, &later);
     CloseHandle(file);
-    canvas.PictureFromFile({0, 0, 20, 20}, logo);
-    EXPECT_EQ(surface.Pixel(10, 10), kBlue);
+    EXPECT_EQ(paint(), kBlue);
+    EXPECT_EQ(surface.Pixel(5, 5), kBlue);
+
+    // A wider picture under the same name changes the aspect too.
+    TestFolder::WriteBytes(logo, BitmapFileBytes(3, 1, {kRed, kRed, kRed}));
+    canvas.SetDeviceContext(surface.dc());
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(logo), 3.0f);
 
     DeleteFileA(logo.c_str());
-    canvas.PictureFromFile({0, 0, 20, 20}, logo);
-    EXPECT_EQ(surface.Pixel(10, 10), kMissingLogoGrey);
+    EXPECT_EQ(paint(), kMissingLogoGrey);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(logo), 1.0f);
 }
 
 TEST(CanvasTest, PictureAspectIsWidthOverHeightOrOne) {
@@ -205,6 +253,13 @@ TEST(CanvasTest, PictureAspectIsWidthOverHeightOrOne) {
     EXPECT_FLOAT_EQ(Canvas::PictureAspect(folder.File("missing.bmp")), 1.0f);
     EXPECT_FLOAT_EQ(Canvas::PictureAspect(broken), 1.0f);
     EXPECT_FLOAT_EQ(Canvas::PictureAspect(""), 1.0f);
+
+    Canvas canvas;
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(wide), 2.0f);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(capitals), 1.0f);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(folder.File("missing.bmp")), 1.0f);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(broken), 1.0f);
+    EXPECT_FLOAT_EQ(canvas.LogoAspect(""), 1.0f);
 }
 
 TEST(CanvasTest, TextAtPointPaintsOpaqueCellsFromThePoint) {

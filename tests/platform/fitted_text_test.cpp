@@ -85,11 +85,12 @@ TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeight) {
                     height -= 45;
                 }
                 const int linear = FindFittedHeightLinear(surface.dc(), lines, face, width, height);
-                const int fast =
-                    FindFittedHeightFast(surface.dc(), texts[t], lines, face, width, height, cache);
+                const int fast = FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()),
+                                                      texts[t], lines, face, width, height, cache);
                 ASSERT_EQ(fast, linear) << face << " text " << t << " in " << width << " x " << height;
                 // And again from the cache.
-                ASSERT_EQ(FindFittedHeightFast(surface.dc(), texts[t], lines, face, width, height, cache),
+                ASSERT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), texts[t],
+                                               lines, face, width, height, cache),
                           linear);
                 ++compared;
             }
@@ -106,7 +107,8 @@ TEST(FittedTextSearchTest, FastSearchAgreesAtEveryRectangleSize) {
     FittedHeightCache cache;
     for (std::int32_t width = 1; width < 400; width += 7) {
         const std::int32_t height = width / 2;
-        ASSERT_EQ(FindFittedHeightFast(surface.dc(), text, lines, "Tahoma", width, height, cache),
+        ASSERT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), text, lines,
+                                       "Tahoma", width, height, cache),
                   FindFittedHeightLinear(surface.dc(), lines, "Tahoma", width, height))
             << width << " x " << height;
     }
@@ -123,8 +125,10 @@ TEST(FittedTextSearchTest, TheCacheTellsDevicesApart) {
     const std::string text = "Some Address\r\nTOWN";
     const std::vector<std::string> lines = SplitFittedLines(text);
     FittedHeightCache cache;
-    const int onPlain = FindFittedHeightFast(plain.dc(), text, lines, "Tahoma", 200, 100, cache);
-    const int onScaled = FindFittedHeightFast(scaled.dc(), text, lines, "Tahoma", 200, 100, cache);
+    const int onPlain = FindFittedHeightFast(plain.dc(), ReadDeviceDescription(plain.dc()), text, lines,
+                                             "Tahoma", 200, 100, cache);
+    const int onScaled = FindFittedHeightFast(scaled.dc(), ReadDeviceDescription(scaled.dc()), text, lines,
+                                              "Tahoma", 200, 100, cache);
     EXPECT_EQ(onPlain, FindFittedHeightLinear(plain.dc(), lines, "Tahoma", 200, 100));
     EXPECT_EQ(onScaled, FindFittedHeightLinear(scaled.dc(), lines, "Tahoma", 200, 100));
     EXPECT_NE(onPlain, onScaled);
