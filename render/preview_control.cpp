@@ -3,6 +3,7 @@
 #include <climits>
 #include <utility>
 
+#include "dialogs/address_editor.h"
 #include "model/sheet_persistence.h"
 #include "model/working_folder.h"
 #include "print/print_job.h"
@@ -119,8 +120,9 @@ void PreviewControl::PrintJob() {
 }
 
 bool PreviewControl::EditSlot(int slotIndex) {
-    // The address editor arrives separately; until then a right click changes nothing.
-    return false;
+    // The editor is given no parent window: it is a top-level window of its own.
+    AddressEditor editor(sheet_, slotIndex, nullptr);
+    return editor.RunModal() == IDOK;
 }
 
 LRESULT CALLBACK PreviewControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

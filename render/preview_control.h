@@ -46,7 +46,7 @@ class PreviewControl {
 
     // Prints every enabled label on one page.
     void PrintJob();
-    // Opens the address editor for the slot; true when it ended with OK and the preview must repaint.
+    // Runs the Address Editor on the slot; true when it ended with OK and the preview must repaint.
     bool EditSlot(int slotIndex);
 
   private:

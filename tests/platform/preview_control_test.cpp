@@ -183,13 +183,65 @@ TEST_F(PreviewControlTest, ReleaseWithoutItsOwnPressChangesNothing) {
     EXPECT_TRUE(preview.Sheet().Slot(2).enabled);
 }
 
-TEST_F(PreviewControlTest, RightClickChangesNoFlag) {
+constexpr const char* kEditorTitle = "Edit Labels Destination Address";
+
+// Runs the script from this test's own message loop until it is done or its deadline ended it.
+void RunScript(apptest::ModalScript& script) {
+    for (int i = 0; i < 800 && !script.Finished() && !script.TimedOut(); ++i)
+        apptest::PumpFor(std::chrono::milliseconds(25));
+}
+
+TEST_F(PreviewControlTest, RightClickOpensTheAddressEditorOnThatLabelAndCancelChangesNothing) {
+    PreviewControl preview(parent, IDC_PREVIEW);
+    const POINT inSlot1 = Centre(preview.ScreenLayout().slots[1].label);
+    preview.Sheet().Slot(1).DEST = "Smith && Sons";
+    const std::vector<bool> before = Flags(preview);
+    HWND editor = nullptr;
+    char shown[128] = {};
+    apptest::ModalScript script(
+        {apptest::ModalScript::Do([&] {
+             // Posted: the editor's modal loop must not run inside this step.
+             PostMessageA(preview.Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(inSlot1.x, inSlot1.y));
+             PostMessageA(preview.Window(), WM_RBUTTONUP, 0, MAKELPARAM(inSlot1.x, inSlot1.y));
+         }),
+         [&] { return (editor = FindWindowA(nullptr, kEditorTitle)) != nullptr; },
+         apptest::ModalScript::Do([&] {
+             GetDlgItemTextA(editor, IDC_DESTINATION_ADDRESS, shown, sizeof shown);
+             PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+         }),
+         [&] { return !IsWindow(editor); }});
+    RunScript(script);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_STREQ("Smith & Sons", shown);
+    EXPECT_EQ(before, Flags(preview));
+    EXPECT_EQ("Smith && Sons", preview.Sheet().Slot(1).DEST);
+}
+
+TEST_F(PreviewControlTest, AddressEditorsOkKeepsTheNewAddressOfThatLabel) {
+    PreviewControl preview(parent, IDC_PREVIEW);
+    const POINT inSlot2 = Centre(preview.ScreenLayout().slots[2].label);
+    HWND editor = nullptr;
+    apptest::ModalScript script(
+        {apptest::ModalScript::Do([&] {
+             PostMessageA(preview.Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(inSlot2.x, inSlot2.y));
+             PostMessageA(preview.Window(), WM_RBUTTONUP, 0, MAKELPARAM(inSlot2.x, inSlot2.y));
+         }),
+         [&] { return (editor = FindWindowA(nullptr, kEditorTitle)) != nullptr; },
+         apptest::ModalScript::Do([&] {
+             SetDlgItemTextA(editor, IDC_DESTINATION_ADDRESS, "ACME & Co\r\nHigh Street");
+             PostMessageA(editor, WM_COMMAND, IDOK, 0);
+         }),
+         [&] { return !IsWindow(editor); }});
+    RunScript(script);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ("ACME && Co\r\nHigh Street", preview.Sheet().Slot(2).DEST);
+    EXPECT_EQ(kDefaultDest, preview.Sheet().Slot(1).DEST);
+}
+
+TEST_F(PreviewControlTest, RightPressDoesNotFinishALeftClick) {
     PreviewControl preview(parent, IDC_PREVIEW);
     const POINT inSlot1 = Centre(preview.ScreenLayout().slots[1].label);
     const std::vector<bool> before = Flags(preview);
-    Click(preview, inSlot1, inSlot1, WM_RBUTTONDOWN, WM_RBUTTONUP);
-    EXPECT_EQ(before, Flags(preview));
-    // A right press does not finish a left click.
     SendMessageA(preview.Window(), WM_RBUTTONDOWN, 0, MAKELPARAM(inSlot1.x, inSlot1.y));
     SendMessageA(preview.Window(), WM_LBUTTONUP, 0, MAKELPARAM(inSlot1.x, inSlot1.y));
     EXPECT_EQ(before, Flags(preview));
