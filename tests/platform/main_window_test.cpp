@@ -216,15 +216,16 @@ TEST_F(MainWindowTest, EveryMoveIsRecordedAndKept) {
     MainWindow window(pictures.Path());
     SheetSettings moved;
     bool zoomedRecorded = false;
-    ModalScript script(
-        {ModalScript::Do([&] { SetWindowPos(window.Window(), HWND_TOP, 100, 60, 0, 0, SWP_NOSIZE); }),
-         ModalScript::Wait(100ms), ModalScript::Do([&] {
-             moved = window.Preview()->Sheet().Settings();
-             ShowWindow(window.Window(), SW_MAXIMIZE);
-         }),
-         ModalScript::Wait(200ms),
-         ModalScript::Do([&] { zoomedRecorded = window.Preview()->Sheet().Settings().DLGM; }),
-         Close(window)});
+    ModalScript script({ModalScript::Wait(300ms), ModalScript::Do([&] {
+                            SetWindowPos(window.Window(), HWND_TOP, 100, 60, 0, 0, SWP_NOSIZE);
+                        }),
+                        ModalScript::Wait(100ms), ModalScript::Do([&] {
+                            moved = window.Preview()->Sheet().Settings();
+                            ShowWindow(window.Window(), SW_MAXIMIZE);
+                        }),
+                        ModalScript::Wait(200ms),
+                        ModalScript::Do([&] { zoomedRecorded = window.Preview()->Sheet().Settings().DLGM; }),
+                        Close(window)});
     window.RunModal();
     ASSERT_TRUE(script.Finished());
     EXPECT_EQ(100, moved.DLGX);
@@ -241,7 +242,7 @@ TEST_F(MainWindowTest, StartsWhereItWasLastSeen) {
     MainWindow window(pictures.Path());
     RECT frame{};
     bool zoomed = true;
-    ModalScript script({ModalScript::Do([&] {
+    ModalScript script({ModalScript::Wait(300ms), ModalScript::Do([&] {
                             GetWindowRect(window.Window(), &frame);
                             zoomed = IsZoomed(window.Window()) != FALSE;
                         }),
@@ -358,7 +359,8 @@ TEST_F(MainWindowTest, OneMissingPictureLeavesOnlyItsButtonAsText) {
 TEST_F(MainWindowTest, PreviewKeepsThePapersProportionsBesideTheButtons) {
     MainWindow window(pictures.Path());
     RECT client{}, preview{}, zoomedClient{}, zoomedPreview{};
-    ModalScript script({ModalScript::Do([&] {
+    // Wine's dialog loop shows the window "normal" the first time its queue goes empty: maximise after that.
+    ModalScript script({ModalScript::Wait(300ms), ModalScript::Do([&] {
                             GetClientRect(window.Window(), &client);
                             preview = ChildRect(window.Window(), IDC_PREVIEW);
                             ShowWindow(window.Window(), SW_MAXIMIZE);
