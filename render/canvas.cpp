@@ -94,22 +94,41 @@ float Canvas::LogoAspect(const std::string& bitmapPath) {
     return static_cast<float>(size.bmWidth) / static_cast<float>(size.bmHeight);
 }
 
+int Canvas::FittedHeight(const std::string& text, const std::string& faceName, const DeviceRect& rect) {
+    const std::vector<std::string> lines = SplitFittedLines(text);
+    return linearTextSearch_ ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
+                             : FindFittedHeightFast(dc_, Device(), text, lines, faceName, rect.Width(),
+                                                    rect.Height(), textHeights_);
+}
+
 void Canvas::FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
                         Colour textColour, Colour backgroundColour, TextAlignment alignment) {
-    if (!dc_ || text.empty())
-        return;
-    const std::vector<std::string> lines = SplitFittedLines(text);
-    const int height = linearTextSearch_
-                           ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
-                           : FindFittedHeightFast(dc_, Device(), text, lines, faceName, rect.Width(),
-                                                  rect.Height(), textHeights_);
+    FittedTexts({{text, faceName, rect, textColour, backgroundColour, alignment}});
+}
 
-    // The colour guard and the font selection undo everything drawing the text changes.
-    const ScopedTextColours colours(dc_, textColour, backgroundColour, OPAQUE);
-    const ScopedSelection selection(dc_, fonts_.Get(faceName, height));
-    RECT area = ToRect(rect);
-    const UINT flags = (alignment == TextAlignment::Right ? DT_RIGHT : DT_LEFT) | DT_VCENTER;
-    DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &area, flags);
+void Canvas::FittedTexts(std::initializer_list<FittedTextItem> items) {
+    if (!dc_)
+        return;
+    // The colour guard and the font selection undo everything drawing the texts changes.
+    const ScopedTextColours colours(dc_, GetTextColor(dc_), GetBkColor(dc_), OPAQUE);
+    const HGDIOBJ previousFont = GetCurrentObject(dc_, OBJ_FONT);
+    bool fontChanged = false;
+    for (const FittedTextItem& item : items) {
+        if (item.text.empty())
+            continue;
+        const int height = FittedHeight(item.text, item.faceName, item.rect);
+        SetTextColor(dc_, item.textColour);
+        SetBkColor(dc_, item.backgroundColour);
+        if (HFONT font = fonts_.Get(item.faceName, height)) {
+            SelectObject(dc_, font);
+            fontChanged = true;
+        }
+        RECT area = ToRect(item.rect);
+        const UINT flags = (item.alignment == TextAlignment::Right ? DT_RIGHT : DT_LEFT) | DT_VCENTER;
+        DrawTextA(dc_, item.text.data(), static_cast<int>(item.text.size()), &area, flags);
+    }
+    if (fontChanged)
+        SelectObject(dc_, previousFont);
 }
 
 void Canvas::TextAtPoint(int x, int y, int fontHeight, const std::string& text, Colour textColour,

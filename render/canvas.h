@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,16 @@
 namespace tagmora {
 
 enum class TextAlignment { Left, Right };
+
+// One text of FittedTexts; the strings are the caller's and must outlive the call.
+struct FittedTextItem {
+    const std::string& text;
+    const std::string& faceName;
+    DeviceRect rect;
+    Colour textColour;
+    Colour backgroundColour;
+    TextAlignment alignment;
+};
 
 class Canvas {
   public:
@@ -51,6 +62,10 @@ class Canvas {
     // rectangle's top, clipped to it; "&&" shows as one "&". Nothing for an empty text.
     void FittedText(const std::string& text, const std::string& faceName, const DeviceRect& rect,
                     Colour textColour, Colour backgroundColour, TextAlignment alignment);
+    // Several fitted texts in order, as FittedText draws each; the previous font and colours come back
+    // once, after the last. Selecting a font costs the platform far more than drawing a line of text
+    // (under Wine), and a label has three texts.
+    void FittedTexts(std::initializer_list<FittedTextItem> items);
     // "Tahoma" of the given height, its cells opaque in the background colour, from (x, y).
     void TextAtPoint(int x, int y, int fontHeight, const std::string& text, Colour textColour,
                      Colour backgroundColour);
@@ -62,6 +77,7 @@ class Canvas {
 
   private:
     const DeviceDescription& Device();
+    int FittedHeight(const std::string& text, const std::string& faceName, const DeviceRect& rect);
 
     HDC dc_ = nullptr;
     // Read at the first fitted text after each SetDeviceContext.

@@ -60,12 +60,24 @@ bool SelectedFontIsSingleByte(HDC dc) {
     return GetCPInfo(info.ciACP, &codePage) && codePage.MaxCharSize == 1;
 }
 
-// Fills the table at height h with the line heights and the advances of the needed bytes.
+// Line feeds and printable ASCII: what addresses are mostly made of.
+FontMetricsTable::ByteSet CommonBytes() {
+    FontMetricsTable::ByteSet bytes;
+    bytes.set('\n');
+    for (int byte = 0x20; byte < 0x7F; ++byte)
+        bytes.set(static_cast<std::size_t>(byte));
+    return bytes;
+}
+
+// Fills the table at height h with the line heights and the advances of the needed bytes. The common
+// bytes come along at once: fetching them with the first font of a height costs less than selecting that
+// font again for every later text that brings a new letter.
 void MeasureIntoTable(HDC dc, FontMetricsTable& table, const std::string& face, int h,
                       const FontMetricsTable::ByteSet& needed) {
-    const FontMetricsTable::ByteSet missing = table.Missing(h, needed);
-    if (table.HasLineHeights(h) && missing.none())
+    if (table.HasLineHeights(h) && table.Missing(h, needed).none())
         return;
+    static const FontMetricsTable::ByteSet kCommon = CommonBytes();
+    const FontMetricsTable::ByteSet missing = table.Missing(h, needed | kCommon);
     const Font font = CreateFittedFont(face, h);
     const ScopedSelection selection(dc, font.Get());
     if (table.exactness == FontMetricsTable::Exactness::Unknown) {

@@ -21,16 +21,15 @@ void DrawLabel(Canvas& canvas, const SheetSettings& settings, const LabelSlot& s
         canvas.FilledRectangle(layout.label, colours.fill);
     }
 
-    canvas.FittedText(slot.DEST, settings.FONT, geometry.content, colours.destination, colours.fill,
-                      TextAlignment::Left);
-    if (settings.SDON1) {
-        canvas.FittedText(settings.SEND1, settings.FONT, geometry.sender1, colours.sender1, colours.fill,
-                          TextAlignment::Left);
-    }
-    if (settings.SDON2) {
-        canvas.FittedText(settings.SEND2, settings.FONT, geometry.sender2, colours.sender2, colours.fill,
-                          TextAlignment::Right);
-    }
+    // The three texts in one go: a switched-off sender text is an empty one, which draws nothing.
+    const std::string none;
+    canvas.FittedTexts({
+        {slot.DEST, settings.FONT, geometry.content, colours.destination, colours.fill, TextAlignment::Left},
+        {settings.SDON1 ? settings.SEND1 : none, settings.FONT, geometry.sender1, colours.sender1,
+         colours.fill, TextAlignment::Left},
+        {settings.SDON2 ? settings.SEND2 : none, settings.FONT, geometry.sender2, colours.sender2,
+         colours.fill, TextAlignment::Right},
+    });
     if (settings.LGON) {
         // A label that will not print shows where its logo goes, not the picture itself.
         if (slot.enabled) {

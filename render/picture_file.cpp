@@ -27,6 +27,25 @@ FileHandle OpenForReading(const std::string& path) {
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+// A bitmap in the pixel format of the one the device context draws on, so that copying it there converts
+// nothing: a DIB section like a DIB section (CreateCompatibleBitmap would give the screen's format).
+Bitmap CreateLikeTarget(HDC dc, int width, int height) {
+    DIBSECTION target{};
+    if (GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof target, &target) == sizeof target &&
+        target.dsBmih.biCompression == BI_RGB && target.dsBm.bmBitsPixel >= 16) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = target.dsBm.bmBitsPixel;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        return Bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    }
+    return Bitmap(CreateCompatibleBitmap(dc, width, height));
+}
+
 }  // namespace
 
 bool NamesBitmapFile(const std::string& path) {
@@ -88,7 +107,7 @@ bool PictureCache::StretchKept(HDC dc, HBITMAP picture, const BITMAP& size, int 
     const StretchedKey key{width, height, GetStretchBltMode(dc), target.bmBitsPixel};
     if (!stretchedSource_.Get() || !(key == stretchedKey_)) {
         DropStretched();
-        Bitmap copy(CreateCompatibleBitmap(dc, width, height));
+        Bitmap copy = CreateLikeTarget(dc, width, height);
         OwnedDC copySource(CreateCompatibleDC(dc));
         if (!copy || !copySource.Get())
             return false;

@@ -130,6 +130,13 @@ TEST(CanvasTest, EveryPrimitiveLeavesTheDeviceContextAsFound) {
     canvas.UseLinearTextSearch(true);
     canvas.FittedText("two\r\nlines", "Tahoma", {0, 0, 150, 80}, kRed, kBlue, TextAlignment::Left);
     EXPECT_EQ(ReadState(dc), before) << "FittedText, linear";
+    const std::string face = "Tahoma";
+    const std::string first = "first";
+    const std::string second = "second\r\ntext";
+    canvas.FittedTexts({{first, face, {0, 0, 50, 20}, kRed, kBlue, TextAlignment::Left},
+                        {std::string(), face, {0, 20, 50, 40}, kRed, kBlue, TextAlignment::Left},
+                        {second, face, {0, 40, 50, 80}, kBlue, kRed, TextAlignment::Right}});
+    EXPECT_EQ(ReadState(dc), before) << "FittedTexts";
     canvas.TextAtPoint(5, 5, 20, "point", kRed, kBlue);
     EXPECT_EQ(ReadState(dc), before) << "TextAtPoint";
 }

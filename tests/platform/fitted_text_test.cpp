@@ -196,6 +196,23 @@ TEST(FittedTextDrawingTest, LinearAndFastDrawTheSamePicture) {
     EXPECT_TRUE(linear.SameAs(fast));
 }
 
+TEST(FittedTextDrawingTest, SeveralTextsDrawAsEachAlone) {
+    const std::string face = "Tahoma";
+    const std::string address = "Smith && Sons\r\nHigh St";
+    const std::string sender = "Sender\xBB";
+    DibSurface together(200, 120);
+    DibSurface alone(200, 120);
+    Canvas canvas;
+    canvas.SetDeviceContext(together.dc());
+    canvas.FittedTexts({{address, face, {2, 2, 198, 70}, 0x000000FF, kWhite, TextAlignment::Left},
+                        {sender, face, {2, 75, 100, 118}, 0x00FF0000, 0x00EEEEEE, TextAlignment::Right}});
+    canvas.SetDeviceContext(alone.dc());
+    canvas.FittedText(address, face, {2, 2, 198, 70}, 0x000000FF, kWhite, TextAlignment::Left);
+    canvas.FittedText(sender, face, {2, 75, 100, 118}, 0x00FF0000, 0x00EEEEEE, TextAlignment::Right);
+    EXPECT_TRUE(together.SameAs(alone));
+    EXPECT_GT(together.CountEqual(together.Whole(), 0x00EEEEEE), 0);
+}
+
 TEST(FittedTextDrawingTest, EmptyTextDrawsNothing) {
     DibSurface surface(50, 50);
     Canvas canvas;
