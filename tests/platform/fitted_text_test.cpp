@@ -1,6 +1,7 @@
 #include "render/fitted_text.h"
 
 #include <gtest/gtest.h>
+#include <winspool.h>
 
 #include <random>
 
@@ -111,6 +112,39 @@ TEST(FittedTextSearchTest, FastSearchAgreesAtEveryRectangleSize) {
                                        "Tahoma", width, height, cache),
                   FindFittedHeightLinear(surface.dc(), lines, "Tahoma", width, height))
             << width << " x " << height;
+    }
+}
+
+// The default printer's device context, when the Wine prefix has a printer.
+OwnedDC DefaultPrinter() {
+    char name[256] = {};
+    DWORD size = sizeof name;
+    if (!GetDefaultPrinterA(name, &size))
+        return OwnedDC();
+    return OwnedDC(CreateDCA("WINSPOOL", name, nullptr, nullptr));
+}
+
+// The printed page must get the heights of the definition too; a printer driver measures through its own
+// path, so its advances are checked as well as the screen's.
+TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeightOnThePrinter) {
+    const OwnedDC printer = DefaultPrinter();
+    if (!printer.Get())
+        GTEST_SKIP() << "no printer in this Wine prefix";
+    const DeviceDescription device = ReadDeviceDescription(printer.Get());
+    EXPECT_EQ(device.technology, DT_RASPRINTER);
+    const std::vector<std::string> texts = SampleTexts();
+    std::mt19937 random(77);
+    FittedHeightCache cache;
+    for (const std::string& face : {std::string("Tahoma"), std::string("Liberation Serif")}) {
+        for (std::size_t t = 0; t < texts.size(); t += 2) {
+            const std::vector<std::string> lines = SplitFittedLines(texts[t]);
+            const std::int32_t width = 50 + static_cast<std::int32_t>(random() % 600);
+            const std::int32_t height = 20 + static_cast<std::int32_t>(random() % 250);
+            ASSERT_EQ(
+                FindFittedHeightFast(printer.Get(), device, texts[t], lines, face, width, height, cache),
+                FindFittedHeightLinear(printer.Get(), lines, face, width, height))
+                << face << " text " << t << " in " << width << " x " << height;
+        }
     }
 }
 

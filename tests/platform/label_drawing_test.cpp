@@ -71,6 +71,20 @@ TEST_F(LabelDrawingTest, DisabledLabelIsWashedOutInThePreviewAndAbsentInPrint) {
     EXPECT_EQ(printed.CountOther(printed.Whole(), kBackground), 0);
 }
 
+TEST_F(LabelDrawingTest, DisabledLabelTextIsFaint) {
+    settings_.COLD = kRed;
+    const DeviceRect content = Geometry().content;
+    DibSurface enabled(420, 320, kBackground);
+    Draw(enabled);
+    EXPECT_GT(enabled.CountEqual(content, kRed), 0);
+
+    slot_.enabled = false;
+    DibSurface disabled(420, 320, kBackground);
+    Draw(disabled);
+    EXPECT_EQ(disabled.CountEqual(content, kRed), 0);
+    EXPECT_GT(disabled.CountEqual(content, ColourBlend(kRed, 0x00D6F4FE, 64)), 0);
+}
+
 TEST_F(LabelDrawingTest, WithoutBordersTheLabelIsASquareFill) {
     settings_.BDON = false;
     DibSurface surface(420, 320, kBackground);
