@@ -273,7 +273,15 @@ TEST_F(AcceptanceTest, MovedWindowStartsWhereItWasAndMaximisedStaysMaximised) {
         ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; }, 3s))
             << "the maximise box did not maximise";
         Sleep(300);
-        EXPECT_TRUE(ScreenCapture(ClientRectOnScreen(main)).SavePng(ScreenshotPath("maximised.png")));
+        const ScreenCapture maximised(ClientRectOnScreen(main));
+        EXPECT_TRUE(maximised.SavePng(ScreenshotPath("maximised.png")));
+        // The picture buttons moved with the right edge and show their pictures, not the white behind them.
+        if (HasPictures()) {
+            for (int id : {IDC_ABOUT, IDC_SETUP, IDC_PRINT, IDC_EXIT}) {
+                const POINT centre = CentreOf(ClientRectOnScreen(GetDlgItem(main, id)));
+                EXPECT_FALSE(NearColour(maximised.At(centre), RGB(0xFF, 0xFF, 0xFF))) << id;
+            }
+        }
         CloseWithEscape(*session);
     }
     EXPECT_TRUE(SheetIn(StateFile()).Settings().DLGM);
