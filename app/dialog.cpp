@@ -60,8 +60,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (!item || item->CtlType == ODT_MENU || !item->hwndItem) return FALSE;
-            if (!SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam)) return FALSE;
+            if (!item || item->CtlType == ODT_MENU || !item->hwndItem)
+                return FALSE;
+            if (!SendMessageA(item->hwndItem, kReflectedDrawItem, wParam, lParam))
+                return FALSE;
             // Whoever sent the request (the control, or a test) reads the result from here.
             SetMessageResult(TRUE);
             return TRUE;
