@@ -71,13 +71,14 @@ FontMetricsTable::ByteSet CommonBytes() {
 
 // Fills the table at height h with the line heights and the advances of the needed bytes. The common
 // bytes come along at once: fetching them with the first font of a height costs less than selecting that
-// font again for every later text that brings a new letter.
+// font again for every later text that brings a new letter. While the font is selected, the lines of the
+// text at hand are measured by the platform too: should its widths ever differ from the summed advances,
+// the table is given up for this face and device.
 void MeasureIntoTable(HDC dc, FontMetricsTable& table, const std::string& face, int h,
-                      const FontMetricsTable::ByteSet& needed) {
+                      const std::vector<std::string>& lines, const FontMetricsTable::ByteSet& needed) {
     if (table.HasLineHeights(h) && table.Missing(h, needed).none())
         return;
-    static const FontMetricsTable::ByteSet kCommon = CommonBytes();
-    const FontMetricsTable::ByteSet missing = table.Missing(h, needed | kCommon);
+    const FontMetricsTable::ByteSet missing = table.Missing(h, needed | CommonBytes());
     const Font font = CreateFittedFont(face, h);
     const ScopedSelection selection(dc, font.Get());
     if (table.exactness == FontMetricsTable::Exactness::Unknown) {
@@ -103,6 +104,35 @@ void MeasureIntoTable(HDC dc, FontMetricsTable& table, const std::string& face, 
         }
         first = last;
     }
+    for (const std::string& line : lines) {
+        const TextExtent platform = MeasureLine(dc, line);
+        const TextExtent summed = table.Measure(h, line);
+        if (platform.width != summed.width || platform.height != summed.height) {
+            table.exactness = FontMetricsTable::Exactness::Inexact;
+            return;
+        }
+    }
+}
+
+// The search from the table; 0 when the table turns out not to measure as the platform does.
+int SearchFromTable(HDC dc, FontMetricsTable& table, const std::string& face,
+                    const std::vector<std::string>& lines, std::int32_t width, std::int32_t height) {
+    FontMetricsTable::ByteSet needed;
+    for (const std::string& line : lines)
+        needed |= FontMetricsTable::BytesOf(line);
+    const auto usable = [&table] { return table.exactness != FontMetricsTable::Exactness::Inexact; };
+    const int fitted = SearchFittedHeight([&](int h) {
+        bool measured = false;
+        return usable() && LinesFitAt(h, lines, width, height, [&](const std::string& line) {
+                   if (!measured) {
+                       MeasureIntoTable(dc, table, face, h, lines, needed);
+                       measured = true;
+                   }
+                   // A table given up midway stops the search at once; the caller starts again.
+                   return usable() ? table.Measure(h, line) : TextExtent{INT32_MAX, INT32_MAX};
+               });
+    });
+    return usable() ? fitted : 0;
 }
 
 }  // namespace
@@ -191,28 +221,9 @@ int FindFittedHeightFast(HDC dc, const DeviceDescription& description, const std
     FontMetricsTable& table = cache.Table(device, face);
     if (!DeviceMeasuresBySummingAdvances(dc))
         table.exactness = FontMetricsTable::Exactness::Inexact;
-    FontMetricsTable::ByteSet needed;
-    for (const std::string& line : lines)
-        needed |= FontMetricsTable::BytesOf(line);
-
-    const int fitted = SearchFittedHeight([&](int h) {
-        if (table.exactness == FontMetricsTable::Exactness::Inexact) {
-            return FitsMeasuringDirectly(dc, h, lines, face, width, height);
-        }
-        bool measured = false;
-        return LinesFitAt(h, lines, width, height, [&](const std::string& line) {
-            if (!measured) {
-                MeasureIntoTable(dc, table, face, h, needed);
-                measured = true;
-            }
-            if (table.exactness == FontMetricsTable::Exactness::Inexact) {
-                const Font font = CreateFittedFont(face, h);
-                const ScopedSelection selection(dc, font.Get());
-                return MeasureLine(dc, line);
-            }
-            return table.Measure(h, line);
-        });
-    });
+    int fitted = SearchFromTable(dc, table, face, lines, width, height);
+    if (fitted == 0)
+        fitted = FindFittedHeightLinear(dc, lines, face, width, height);
     cache.StoreHeight(device, face, width, height, text, fitted);
     return fitted;
 }

@@ -168,6 +168,22 @@ TEST(FittedTextSearchTest, TheCacheTellsDevicesApart) {
     EXPECT_NE(onPlain, onScaled);
 }
 
+TEST(FittedTextSearchTest, AnAdvanceTableThatMeasuresWronglyIsGivenUp) {
+    // Justification widens each space in the platform's measure but not in a character's advance: the
+    // summed advances are wrong, and the search must notice and measure directly.
+    DibSurface surface(10, 10);
+    SetTextJustification(surface.dc(), 40, 1);
+    const std::string text = "a b c\r\nd e";
+    const std::vector<std::string> lines = SplitFittedLines(text);
+    FittedHeightCache cache;
+    const int linear = FindFittedHeightLinear(surface.dc(), lines, "Tahoma", 120, 200);
+    EXPECT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), text, lines, "Tahoma",
+                                   120, 200, cache),
+              linear);
+    SetTextJustification(surface.dc(), 0, 0);
+    EXPECT_GT(FindFittedHeightLinear(surface.dc(), lines, "Tahoma", 120, 200), linear);
+}
+
 TEST(FittedTextSearchTest, DegenerateRectanglesGiveHeightOne) {
     DibSurface surface(10, 10);
     const std::vector<std::string> lines = SplitFittedLines("text");
