@@ -112,22 +112,22 @@ void Canvas::FittedTexts(std::initializer_list<FittedTextItem> items) {
     // The colour guard and the font selection undo everything drawing the texts changes.
     const ScopedTextColours colours(dc_, GetTextColor(dc_), GetBkColor(dc_), OPAQUE);
     const HGDIOBJ previousFont = GetCurrentObject(dc_, OBJ_FONT);
-    bool fontChanged = false;
+    HFONT selected = nullptr;
     for (const FittedTextItem& item : items) {
         if (item.text.empty())
             continue;
         const int height = FittedHeight(item.text, item.faceName, item.rect);
         SetTextColor(dc_, item.textColour);
         SetBkColor(dc_, item.backgroundColour);
-        if (HFONT font = fonts_.Get(item.faceName, height)) {
+        if (HFONT font = fonts_.Get(item.faceName, height, selected)) {
             SelectObject(dc_, font);
-            fontChanged = true;
+            selected = font;
         }
         RECT area = ToRect(item.rect);
         const UINT flags = (item.alignment == TextAlignment::Right ? DT_RIGHT : DT_LEFT) | DT_VCENTER;
         DrawTextA(dc_, item.text.data(), static_cast<int>(item.text.size()), &area, flags);
     }
-    if (fontChanged)
+    if (selected)
         SelectObject(dc_, previousFont);
 }
 

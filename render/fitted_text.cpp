@@ -1,6 +1,7 @@
 #include "render/fitted_text.h"
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 namespace tagmora {
@@ -155,13 +156,16 @@ Font CreateFittedFont(const std::string& face, int height) {
     return Font(created);
 }
 
-HFONT FontCache::Get(const std::string& face, int height) {
+HFONT FontCache::Get(const std::string& face, int height, HFONT selected) {
     auto key = std::make_pair(face, height);
     const auto found = fonts_.find(key);
     if (found != fonts_.end())
         return found->second.Get();
-    if (fonts_.size() >= kMaxFonts)
-        fonts_.clear();
+    if (fonts_.size() >= kMaxFonts) {
+        for (auto it = fonts_.begin(); it != fonts_.end();) {
+            it = it->second.Get() == selected ? std::next(it) : fonts_.erase(it);
+        }
+    }
     Font font = CreateFittedFont(face, height);
     HFONT handle = font.Get();
     if (handle)

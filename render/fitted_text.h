@@ -33,13 +33,14 @@ DeviceDescription ReadDeviceDescription(HDC dc);
 
 // Fonts of fitted text kept between draws. Creating a font is cheap, but the platform matches a new font
 // to its face again when it is first selected (tens of microseconds under Wine, three times per label),
-// where a font it has realised before selects at once. Bounded; a full cache is emptied. Its fonts are
-// selected only while a primitive draws, so emptying it never deletes a selected font.
+// where a font it has realised before selects at once. Bounded: a full cache is emptied, all but the
+// font the caller still has selected, which must not be deleted.
 class FontCache {
   public:
     static constexpr std::size_t kMaxFonts = 64;
-    HFONT Get(const std::string& face, int height);
+    HFONT Get(const std::string& face, int height, HFONT selected = nullptr);
     void Clear() { fonts_.clear(); }
+    std::size_t Size() const { return fonts_.size(); }
 
   private:
     std::map<std::pair<std::string, int>, Font> fonts_;

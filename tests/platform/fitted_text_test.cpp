@@ -193,6 +193,31 @@ TEST(FittedTextSearchTest, DegenerateRectanglesGiveHeightOne) {
     EXPECT_EQ(FindFittedHeightLinear(surface.dc(), SplitFittedLines("\r"), "Tahoma", 50, 30), 30);
 }
 
+TEST(FontCacheTest, KeepsFontsAndNeverDeletesTheSelectedOne) {
+    FontCache fonts;
+    const HFONT first = fonts.Get("Tahoma", 10);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(fonts.Get("Tahoma", 10), first);
+    EXPECT_NE(fonts.Get("Tahoma", 11), first);
+    EXPECT_NE(fonts.Get("Liberation Serif", 10), first);
+    for (int h = 12; fonts.Size() < FontCache::kMaxFonts; ++h)
+        fonts.Get("Tahoma", h);
+
+    // Full: the next new font empties the cache, all but the font still selected.
+    DibSurface surface(10, 10);
+    const ScopedSelection selection(surface.dc(), first);
+    const HFONT other = fonts.Get("Tahoma", 11);
+    fonts.Get("Tahoma", 500, first);
+    EXPECT_EQ(fonts.Size(), 2u);
+    EXPECT_EQ(fonts.Get("Tahoma", 10), first);
+    LOGFONTA font{};
+    EXPECT_EQ(GetObjectA(first, sizeof font, &font), static_cast<int>(sizeof font));
+    EXPECT_EQ(font.lfHeight, 10);
+    // An unselected font is deleted (its handle may since name the new font, never height 11 again).
+    font = LOGFONTA{};
+    EXPECT_TRUE(GetObjectA(other, sizeof font, &font) == 0 || font.lfHeight != 11);
+}
+
 TEST(FittedTextDrawingTest, DoubledAmpersandShowsAsOne) {
     const DeviceRect rect{5, 5, 195, 95};
     DibSurface fitted(200, 100);
