@@ -12,23 +12,20 @@ namespace {
 
 using apptest::ModalScript;
 
+BOOL CALLBACK MatchEditor(HWND window, LPARAM found) {
+    char caption[64] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    if (IsWindowVisible(window) && std::string(caption) == "Edit Labels Destination Address") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindEditor() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            char caption[64] = {};
-            GetWindowTextA(window, caption, sizeof caption);
-            if (IsWindowVisible(window) && std::string(caption) == "Edit Labels Destination Address") {
-                reinterpret_cast<Search*>(parameter)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), MatchEditor, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // Each step waits until the editor is up, then acts on it once.
