@@ -25,7 +25,9 @@ struct SheetLayout {
 };
 
 // Lays the sheet out into the device rectangle. Label edges fall on whole millimetres before scaling;
-// x and y scales are independent; every float-to-integer conversion cuts toward zero.
+// x and y scales are independent; every float-to-integer conversion cuts toward zero and stops at the
+// int32 limits. A grid that cannot exist (no column or row, more than 128 labels) lays out nothing.
+// The logo aspect is the caller's to store (Canvas::PictureAspect or LogoAspect).
 SheetLayout LayOutSheet(const SheetSettings& settings, const DeviceRect& device);
 
 }  // namespace tagmora
