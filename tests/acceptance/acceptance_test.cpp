@@ -4,17 +4,13 @@
 
 #include <cstdlib>
 
-#include "model/label_sheet.h"
+#include "acceptance_fixture.h"
 #include "model/setup_file.h"
 #include "model/sheet_persistence.h"
-#include "program_session.h"
 #include "real_input.h"
-#include "render/label_geometry.h"
-#include "render/sheet_layout.h"
 #include "res/resource_ids.h"
 #include "screen_capture.h"
 #include "site_config.h"
-#include "tests/core/test_folder.h"
 
 namespace tagmora::acceptance {
 namespace {
@@ -24,18 +20,6 @@ using testing::TestFolder;
 
 constexpr COLORREF kEnabledFill = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kDisabledFill = RGB(0xFE, 0xF4, 0xD6);  // 0x00D6F4FE
-
-// Pictures a person can look at, beside the build's programs.
-std::string ScreenshotPath(const std::string& name) {
-    const std::string folder = BuildBinFolder() + "..\\acceptance-screenshots\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + name;
-}
-
-bool HasDisplay() {
-    char display[256] = {};
-    return GetEnvironmentVariableA("DISPLAY", display, sizeof display) > 0;
-}
 
 // The file that the bench's browser capture appends every opened URL to, when the bench set one up.
 std::string BrowserLog() {
@@ -51,105 +35,6 @@ int TimesOpened(const std::string& log, const std::string& url) {
         ++count;
     return count;
 }
-
-// Files (not folders) in a folder; 0 when it does not exist.
-int FilesIn(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    int count = 0;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            ++count;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return count;
-}
-
-// A point inside a button of the window's caption (HTMAXBUTTON, HTCLOSE), found where the window itself
-// says it is; (-1, -1) when there is none.
-POINT CaptionButton(HWND window, LRESULT part) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    for (int x = frame.right - 2; x > frame.left; --x) {
-        for (int y = frame.top + 2; y < frame.top + 30; ++y) {
-            if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == part)
-                return {x - 4, y + 4};
-        }
-    }
-    return {-1, -1};
-}
-
-POINT CentreOf(const RECT& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-bool HasPictures() {
-    return GetFileAttributesA((BuildBinFolder() + "GFX\\button_title.jpg").c_str()) !=
-           INVALID_FILE_ATTRIBUTES;
-}
-
-// Where the labels are on the screen: the program's own layout of the sheet over the preview's client area.
-struct ScreenLabels {
-    RECT preview{};
-    SheetLayout layout;
-
-    ScreenLabels(HWND mainWindow, const SheetSettings& settings) {
-        preview = ClientRectOnScreen(GetDlgItem(mainWindow, IDC_PREVIEW));
-        layout = LayOutSheet(settings, {0, 0, preview.right - preview.left, preview.bottom - preview.top});
-    }
-    POINT Centre(int slot) const {
-        const DeviceRect& r = layout.slots[static_cast<std::size_t>(slot)].label;
-        return {preview.left + (r.left + r.right) / 2, preview.top + (r.top + r.bottom) / 2};
-    }
-    // Halfway down the label's left edge, between its border and its text: only the fill shows there.
-    POINT FillPoint(int slot) const {
-        const DeviceRect& r = layout.slots[static_cast<std::size_t>(slot)].label;
-        const LabelMeasures m = MeasureLabel(r);
-        return {preview.left + r.left + m.borderWidth + (m.inset - m.borderWidth) / 2,
-                preview.top + (r.top + r.bottom) / 2};
-    }
-};
-
-LabelSheet SheetIn(const std::string& stateFile) {
-    LabelSheet sheet;
-    ReadSetupFile(TestFolder::ReadBytes(stateFile), sheet);
-    return sheet;
-}
-
-class AcceptanceTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!HasDisplay())
-            GTEST_SKIP() << "no DISPLAY: the program's windows cannot be seen or clicked";
-    }
-    // Installs the program and starts it; fails the test when no Main Window appears.
-    std::unique_ptr<ProgramSession> Start(bool withPictures, const std::string& commandLine = "") {
-        if (!installed_) {
-            EXPECT_TRUE(InstallProgram(folder.Path(), withPictures));
-            installed_ = true;
-        }
-        auto session = std::make_unique<ProgramSession>(folder.Path(), commandLine);
-        EXPECT_TRUE(session->Started()) << "no Main Window appeared";
-        // The first timer tick, the paint, and the command-line file have happened after this.
-        Sleep(700);
-        return session;
-    }
-    // Escape, as a person closes it; the program ends and has saved wm.dat.
-    void CloseWithEscape(ProgramSession& session) {
-        ASSERT_TRUE(Activate(session.MainWindow()));
-        PressKey(VK_ESCAPE);
-        ASSERT_TRUE(session.WaitForExit(10s)) << "Escape did not close the program";
-        EXPECT_EQ(0u, session.ExitCode());
-    }
-    std::string StateFile() const { return folder.File("wm.dat"); }
-
-    TestFolder folder;
-
-  private:
-    bool installed_ = false;
-};
 
 TEST_F(AcceptanceTest, FirstStartShowsTwoByFourLabelsWithTheFirstAndFourthBrightInTheMiddleOfTheScreen) {
     auto session = Start(true);
@@ -416,41 +301,6 @@ TEST_F(AcceptanceTest, HelpPanelAndF1OpenTheOnlineGuide) {
         << "F1 opened no guide";
     EXPECT_TRUE(session->Running());
     EXPECT_EQ(nullptr, session->FindOtherDialog());
-}
-
-TEST_F(AcceptanceTest, PrintPrintsThePageAfterThePrintDialogAndCancelPrintsNothing) {
-    char jobs[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("TAGMORA_PRINTER_JOBS", jobs, sizeof jobs) == 0) {
-        GTEST_SKIP() << "no test printer (TAGMORA_PRINTER_JOBS) to print on";
-    }
-    auto session = Start(true);
-    ASSERT_TRUE(session->Started());
-    HWND main = session->MainWindow();
-    const int jobsBefore = FilesIn(jobs);
-    const POINT printButton = CentreOf(ClientRectOnScreen(GetDlgItem(main, IDC_PRINT)));
-
-    Click(printButton);
-    HWND print = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (print = session->FindWindowTitled("Print")) != nullptr; }, 10s))
-        << "Print opened no print dialog";
-    ASSERT_TRUE(Activate(print));
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(print); }, 5s));
-    Sleep(300);
-    EXPECT_EQ(nullptr, session->FindOtherDialog());
-    EXPECT_FALSE(TestFolder::IsFolder(folder.File("PRINTED")));
-    EXPECT_EQ(jobsBefore, FilesIn(jobs));
-
-    Click(printButton);
-    ASSERT_TRUE(WaitUntil([&] { return (print = session->FindWindowTitled("Print")) != nullptr; }, 10s));
-    ASSERT_TRUE(Activate(print));
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return FilesIn(jobs) == jobsBefore + 1; }, 15s))
-        << "no page reached the printer";
-    EXPECT_TRUE(WaitUntil([&] { return FilesIn(folder.File("PRINTED")) == 1; }, 5s))
-        << "no printed-labels log";
-    EXPECT_EQ(nullptr, session->FindOtherDialog());
-    EXPECT_TRUE(session->Running());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "real_input.h"
 
+#include <iterator>
+
 #include "program_session.h"
 
 namespace tagmora::acceptance {
@@ -43,6 +45,18 @@ void Click(POINT screenPoint) {
     LeftButton(false);
 }
 
+void RightClick(POINT screenPoint) {
+    MovePointer(screenPoint);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    Send(input);
+    Sleep(60);
+    input.mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    Send(input);
+    Sleep(60);
+}
+
 void Drag(POINT from, POINT to) {
     MovePointer(from);
     LeftButton(true);
@@ -62,6 +76,46 @@ void PressKey(WORD virtualKey) {
     input.ki.dwFlags = KEYEVENTF_KEYUP;
     Send(input);
     Sleep(60);
+}
+
+void PressKeys(std::initializer_list<WORD> virtualKeys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    for (WORD key : virtualKeys) {
+        input.ki.wVk = key;
+        input.ki.dwFlags = 0;
+        Send(input);
+        Sleep(30);
+    }
+    for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        Send(input);
+        Sleep(30);
+    }
+    Sleep(30);
+}
+
+void TypeText(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            PressKey(VK_RETURN);
+            continue;
+        }
+        // A character without its key: the system hands it to the window as WM_CHAR, whatever the
+        // keyboard layout, the way an input method does.
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = static_cast<unsigned char>(c);
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        Send(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        Send(input);
+        Sleep(15);
+    }
 }
 
 bool Activate(HWND window) {
