@@ -5,25 +5,10 @@
 
 #include <utility>
 
+#include "model/file_handle_win32.h"
+
 namespace tagmora {
 namespace {
-
-// Owns one handle from CreateFileA.
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (Valid())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE Get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
 
 // Owns a movable global memory block until a stream takes it over.
 class GlobalBlock {

@@ -48,6 +48,8 @@ private:
     static constexpr std::intptr_t kClosed = -1;
     explicit InputFile(std::intptr_t handle) : handle_(handle) {}
     void Close();
+    // The platform's close of an open handle (file_system_win32.cpp, file_system_posix.cpp).
+    static void CloseNative(std::intptr_t handle);
     std::intptr_t handle_ = kClosed;
 };
 

@@ -76,23 +76,7 @@ private:
 
 }  // namespace
 
-InputFile::~InputFile() { Close(); }
-
-InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        other.handle_ = kClosed;
-    }
-    return *this;
-}
-
-void InputFile::Close() {
-    if (handle_ != kClosed) close(static_cast<int>(handle_));
-    handle_ = kClosed;
-}
+void InputFile::CloseNative(std::intptr_t handle) { close(static_cast<int>(handle)); }
 
 InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
     const std::string nativePath = NativePath(path);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/file_handle_win32.h"
 #include "model/file_system.h"
 
 namespace tagmora {
@@ -58,44 +59,9 @@ FileErrorCause CauseFromLastError() {
     }
 }
 
-// Closes a write handle on every path out of ReplaceFileContents.
-class ScopedWriteHandle {
-public:
-    explicit ScopedWriteHandle(HANDLE handle) : handle_(handle) {}
-    ~ScopedWriteHandle() { Close(); }
-    ScopedWriteHandle(const ScopedWriteHandle&) = delete;
-    ScopedWriteHandle& operator=(const ScopedWriteHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-    bool Close() {
-        if (handle_ == INVALID_HANDLE_VALUE) return true;
-        const bool closed = CloseHandle(handle_) != FALSE;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
-};
-
 }  // namespace
 
-InputFile::~InputFile() { Close(); }
-
-InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        handle_ = other.handle_;
-        other.handle_ = kClosed;
-    }
-    return *this;
-}
-
-void InputFile::Close() {
-    if (handle_ != kClosed) CloseHandle(AsHandle(handle_));
-    handle_ = kClosed;
-}
+void InputFile::CloseNative(std::intptr_t handle) { CloseHandle(AsHandle(handle)); }
 
 InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -120,7 +86,7 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
     const std::string temporary = path + ".~tmp";
     FileErrorCause cause = FileErrorCause::Unknown;
     {
-        ScopedWriteHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.Get() == INVALID_HANDLE_VALUE) return CauseFromLastError();
         bool written = true;
