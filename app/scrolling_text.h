@@ -9,6 +9,7 @@
 
 #include "app/scrolling_text_state.h"
 #include "render/canvas.h"
+#include "render/object_window.h"
 #include "render/offscreen_buffer.h"
 
 namespace tagmora {
@@ -31,7 +32,9 @@ class ScrollingText {
 
   private:
     explicit ScrollingText(const std::string& displayText);
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK ObjectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void WindowAttached(HWND window) { window_ = window; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void PaintNow();
 

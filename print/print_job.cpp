@@ -56,18 +56,6 @@ private:
     bool started_ = false;
 };
 
-// The canvas paints on the printer only while this lives.
-class CanvasOnDevice {
-public:
-    CanvasOnDevice(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetDeviceContext(dc); }
-    ~CanvasOnDevice() { canvas_.SetDeviceContext(nullptr); }
-    CanvasOnDevice(const CanvasOnDevice&) = delete;
-    CanvasOnDevice& operator=(const CanvasOnDevice&) = delete;
-
-private:
-    Canvas& canvas_;
-};
-
 }  // namespace
 
 std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
@@ -89,7 +77,7 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& can
             sheet.MutableSettings().logoAspect = Canvas::PictureAspect(sheet.Settings().LOGO);
             printed = StartPage(printer) > 0;
             if (printed) {
-                CanvasOnDevice onPrinter(canvas, printer);
+                ScopedCanvasTarget onPrinter(canvas, printer);
                 for (int slot : EnabledShownSlots(sheet)) {
                     DrawLabel(canvas, sheet.Settings(), sheet.Slot(slot), layout.slots[static_cast<size_t>(slot)],
                               true);

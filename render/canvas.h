@@ -88,4 +88,17 @@ class Canvas {
     PictureCache picture_;
 };
 
+// Points a canvas at a device context for one drawing sequence (a paint, a printed page) and leaves it
+// without one afterwards, so that nothing draws through a device context that is gone.
+class ScopedCanvasTarget {
+  public:
+    ScopedCanvasTarget(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetDeviceContext(dc); }
+    ~ScopedCanvasTarget() { canvas_.SetDeviceContext(nullptr); }
+    ScopedCanvasTarget(const ScopedCanvasTarget&) = delete;
+    ScopedCanvasTarget& operator=(const ScopedCanvasTarget&) = delete;
+
+  private:
+    Canvas& canvas_;
+};
+
 }  // namespace tagmora

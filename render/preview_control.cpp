@@ -24,32 +24,6 @@ constexpr DevicePoint kNoPress{INT_MIN, INT_MIN};
 
 PreviewControl* currentSheet = nullptr;
 
-// Points Canvas at a device context for one drawing sequence and leaves it without one afterwards.
-class CanvasTarget {
-  public:
-    CanvasTarget(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetDeviceContext(dc); }
-    ~CanvasTarget() { canvas_.SetDeviceContext(nullptr); }
-    CanvasTarget(const CanvasTarget&) = delete;
-    CanvasTarget& operator=(const CanvasTarget&) = delete;
-
-  private:
-    Canvas& canvas_;
-};
-
-ATOM RegisterPreviewClass(WNDPROC procedure) {
-    static const ATOM atom = [procedure] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        // No CS_DBLCLKS: a quick second click is another click and toggles again.
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExA(&windowClass);
-    }();
-    return atom;
-}
-
 DevicePoint PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -65,26 +39,15 @@ void SetCurrentSheet(PreviewControl* preview) {
 
 PreviewControl::PreviewControl(HWND dialog, int placeholderId)
     : dialog_(dialog), controlId_(placeholderId), leftPress_(kNoPress), rightPress_(kNoPress) {
-    RECT place{};
-    if (HWND placeholder = GetDlgItem(dialog, placeholderId)) {
-        GetWindowRect(placeholder, &place);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-        DestroyWindow(placeholder);
-    }
-    RegisterPreviewClass(&WindowProcedure);
-    window_ = CreateWindowExA(0, kWindowClass, "", WS_CHILD | WS_VISIBLE, place.left, place.top,
-                              place.right - place.left, place.bottom - place.top, dialog,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(placeholderId)),
-                              GetModuleHandleA(nullptr), this);
+    const Placeholder placeholder = TakePlaceholder(dialog, placeholderId);
+    CreateObjectWindow(kWindowClass, &ObjectWindowProcedure<PreviewControl>, dialog, placeholderId,
+                       placeholder.place, this);
     SetCurrentDirectoryA(WorkingFolder().c_str());
     LoadFromPath(kStateFileName);
 }
 
 PreviewControl::~PreviewControl() {
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(std::exchange(window_, nullptr));
-    }
+    DestroyObjectWindow(window_);
     SetCurrentDirectoryA(WorkingFolder().c_str());
     SaveToPath(kStateFileName);
     if (currentSheet == this)
@@ -97,7 +60,7 @@ void PreviewControl::LayOutForScreen() {
         GetClientRect(window_, &client);
     layout_ =
         LayOutSheet(sheet_.Settings(), DeviceRect{client.left, client.top, client.right, client.bottom});
-    sheet_.MutableSettings().logoAspect = Canvas::PictureAspect(sheet_.Settings().LOGO);
+    sheet_.MutableSettings().logoAspect = canvas_.LogoAspect(sheet_.Settings().LOGO);
 }
 
 void PreviewControl::Redraw() {
@@ -123,25 +86,6 @@ bool PreviewControl::EditSlot(int slotIndex) {
     // The editor is given no parent window: it is a top-level window of its own.
     AddressEditor editor(sheet_, slotIndex, nullptr);
     return editor.RunModal() == IDOK;
-}
-
-LRESULT CALLBACK PreviewControl::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    PreviewControl* self = nullptr;
-    if (message == WM_NCCREATE) {
-        self = static_cast<PreviewControl*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    } else {
-        self = reinterpret_cast<PreviewControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT PreviewControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -203,7 +147,7 @@ int PreviewControl::Release(DevicePoint& stored, LPARAM lParam, WPARAM otherButt
 void PreviewControl::Paint() {
     PaintScope paint(window_);
     OffscreenBuffer buffer(window_);
-    CanvasTarget target(canvas_, buffer.DeviceContext());
+    ScopedCanvasTarget target(canvas_, buffer.DeviceContext());
     LayOutForScreen();
     canvas_.FilledRectangle(layout_.origin, kPreviewBackground);
     const RECT& client = buffer.ClientRect();

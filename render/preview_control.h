@@ -10,6 +10,7 @@
 #include "model/label_sheet.h"
 #include "render/canvas.h"
 #include "render/device_rect.h"
+#include "render/object_window.h"
 #include "render/sheet_layout.h"
 
 namespace tagmora {
@@ -50,7 +51,9 @@ class PreviewControl {
     bool EditSlot(int slotIndex);
 
   private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Object>
+    friend LRESULT CALLBACK ObjectWindowProcedure(HWND, UINT, WPARAM, LPARAM);
+    void WindowAttached(HWND window) { window_ = window; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     void Press(DevicePoint& stored, LPARAM lParam);
