@@ -2,28 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "model/user_message.h"
+#include "captured_messages.h"
 #include "test_folder.h"
 
 namespace tagmora {
 namespace {
 
+using testing::CapturedMessages;
 using testing::TestFolder;
-
-// Captures every message the code under test would have shown in a box.
-class CapturedMessages {
-public:
-    CapturedMessages() {
-        previous_ = SetUserMessageSink([this](const UserMessage& m) { texts.push_back(m.text); });
-    }
-    ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-private:
-    UserMessageSink previous_;
-};
 
 TEST(DataFile, ReadsWholeBlocksAndStopsEachBlockAtItsFirstZeroByte) {
     TestFolder folder;
@@ -60,10 +47,10 @@ TEST(DataFile, MissingFileGivesTheReadMessageWithThePath) {
     const DataFile file(path, false);
     EXPECT_FALSE(file.Exists());
     EXPECT_EQ("", file.ReadAllText(false));
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.Texts().empty());
     EXPECT_EQ("", file.ReadAllText(true));
-    ASSERT_EQ(1u, messages.texts.size());
-    EXPECT_EQ("Error reading data from disk:\n" + path + " was not found.", messages.texts[0]);
+    ASSERT_EQ(1u, messages.Texts().size());
+    EXPECT_EQ("Error reading data from disk:\n" + path + " was not found.", messages.Texts()[0]);
 }
 
 TEST(DataFile, CreatesOneFolderLevelOnly) {
@@ -77,8 +64,8 @@ TEST(DataFile, CreatesOneFolderLevelOnly) {
     const DataFile file(deep, true);
     EXPECT_FALSE(TestFolder::IsFolder(folder.Path() + "A"));
     EXPECT_FALSE(file.WriteAllText("x", true).has_value());
-    ASSERT_EQ(1u, messages.texts.size());
-    EXPECT_EQ("Error exporting data to disk:\n" + deep + " contains an invalid path.", messages.texts[0]);
+    ASSERT_EQ(1u, messages.Texts().size());
+    EXPECT_EQ("Error exporting data to disk:\n" + deep + " contains an invalid path.", messages.Texts()[0]);
 }
 
 TEST(DataFile, AFailedSaveLeavesTheOldFileAsItWas) {
@@ -90,8 +77,8 @@ TEST(DataFile, AFailedSaveLeavesTheOldFileAsItWas) {
 
     CapturedMessages messages;
     EXPECT_FALSE(DataFile(target, false).WriteAllText("new", true).has_value());
-    ASSERT_EQ(1u, messages.texts.size());
-    EXPECT_EQ(0u, messages.texts[0].rfind("Error exporting data to disk:\n", 0));
+    ASSERT_EQ(1u, messages.Texts().size());
+    EXPECT_EQ(0u, messages.Texts()[0].rfind("Error exporting data to disk:\n", 0));
     EXPECT_EQ("keep me", TestFolder::ReadBytes(target + "\\inner.txt"));
     EXPECT_FALSE(TestFolder::IsFile(target + ".~tmp"));
 }

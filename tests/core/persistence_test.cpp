@@ -1,31 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <vector>
-
 #include "model/setup_file.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
 #include "model/working_folder.h"
 #include "print/printed_log.h"
+#include "captured_messages.h"
 #include "test_folder.h"
 
 namespace tagmora {
 namespace {
 
+using testing::CapturedMessages;
 using testing::TestFolder;
-
-class CapturedMessages {
-public:
-    CapturedMessages() {
-        previous_ = SetUserMessageSink([this](const UserMessage& m) { texts.push_back(m.text); });
-    }
-    ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
-    std::vector<std::string> texts;
-
-private:
-    UserMessageSink previous_;
-};
 
 TEST(SheetPersistence, SaveThenLoadGivesTheSameSheet) {
     TestFolder folder;
@@ -50,7 +38,7 @@ TEST(SheetPersistence, AMissingFileGivesTheDefaultsSilently) {
     sheet.MutableSettings().COLS = 5;
     LoadSheetFromPath(sheet, folder.File("nothing-here.tgm"));
     EXPECT_EQ(LabelSheet(), sheet);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST(SheetPersistence, SetupFileNamesGetTheirExtensionOnce) {

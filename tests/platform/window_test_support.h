@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "model/user_message.h"
+#include "tests/core/captured_messages.h"
 
 namespace tagmora::apptest {
 
@@ -141,22 +142,8 @@ class ModalScript {
     UINT_PTR timer_ = 0;
 };
 
-// Collects the messages the program would have shown in a message box.
-class CapturedMessages {
-  public:
-    CapturedMessages() {
-        previous_ =
-            SetUserMessageSink([this](const UserMessage& message) { texts_.push_back(message.text); });
-    }
-    ~CapturedMessages() { SetUserMessageSink(previous_); }
-    CapturedMessages(const CapturedMessages&) = delete;
-    CapturedMessages& operator=(const CapturedMessages&) = delete;
-    const std::vector<std::string>& Texts() const { return texts_; }
-
-  private:
-    std::vector<std::string> texts_;
-    UserMessageSink previous_;
-};
+// The messages the program would have shown in a message box.
+using CapturedMessages = testing::CapturedMessages;
 
 // GDI+ for the pictures the tests write.
 inline void EnsureGdiplus() {
