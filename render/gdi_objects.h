@@ -8,6 +8,19 @@
 
 namespace tagmora {
 
+// The header of a top-down device-independent bitmap without compression: row 0 is the top row, so a
+// pixel's index is y x width + x.
+inline BITMAPINFO TopDownBitmapInfo(int width, int height, WORD bitsPerPixel = 32) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 // Owns one HPEN, HBRUSH, HFONT, HBITMAP or HRGN and deletes it. Delete only after it is no longer
 // selected: declare the owner before the ScopedSelection that selects it.
 template <typename Handle>

@@ -19,13 +19,7 @@ Bitmap CreateLikeTarget(HDC dc, int width, int height) {
     DIBSECTION target{};
     if (GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof target, &target) == sizeof target &&
         target.dsBmih.biCompression == BI_RGB && target.dsBm.bmBitsPixel >= 16) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = target.dsBm.bmBitsPixel;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = TopDownBitmapInfo(width, height, target.dsBm.bmBitsPixel);
         void* bits = nullptr;
         return Bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     }

@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+#include "render/gdi_objects.h"
+
 namespace tagmora::acceptance {
 namespace {
 
@@ -41,13 +43,7 @@ ScreenCapture::ScreenCapture(const RECT& screenArea)
         return;
     }
     pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(width_, height_);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     void* bits = nullptr;

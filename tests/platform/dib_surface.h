@@ -12,6 +12,7 @@
 
 #include "model/label_sheet.h"
 #include "render/device_rect.h"
+#include "render/gdi_objects.h"
 
 namespace tagmora::testing {
 
@@ -19,13 +20,7 @@ class DibSurface {
   public:
     DibSurface(int width, int height, Colour background = 0x00FFFFFF) : width_(width), height_(height) {
         dc_ = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = TopDownBitmapInfo(width, height);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         previous_ = SelectObject(dc_, bitmap_);
         Fill(background);

@@ -85,13 +85,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 // The pixels of a bitmap as 32-bit BGRX rows, top row first.
 std::vector<std::uint32_t> Pixels(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownBitmapInfo(width, height);
     std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
     WindowDC screen(nullptr);
     const int rows =

@@ -5,6 +5,7 @@
 #include "app/picture_file.h"
 #include "res/resource_ids.h"
 #include "tests/core/test_folder.h"
+#include "dib_surface.h"
 #include "window_test_support.h"
 
 namespace tagmora {
@@ -54,7 +55,7 @@ COLORREF PaintedCentre(HWND dialog, UINT itemState, LRESULT* handled = nullptr) 
     HWND control = GetDlgItem(dialog, IDC_SPLASH);
     RECT rect{};
     GetClientRect(control, &rect);
-    apptest::PixelCanvas canvas(rect.right, rect.bottom);
+    testing::DibSurface canvas(rect.right, rect.bottom);
     canvas.Fill(RGB(0, 255, 0));
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
@@ -62,7 +63,7 @@ COLORREF PaintedCentre(HWND dialog, UINT itemState, LRESULT* handled = nullptr) 
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = itemState;
     item.hwndItem = control;
-    item.hDC = canvas.DC();
+    item.hDC = canvas.dc();
     item.rcItem = rect;
     const LRESULT result = SendMessageA(dialog, WM_DRAWITEM, IDC_SPLASH, reinterpret_cast<LPARAM>(&item));
     if (handled)

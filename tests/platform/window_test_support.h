@@ -191,51 +191,6 @@ inline bool NearColour(COLORREF actual, COLORREF expected, int tolerance = 12) {
            std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance;
 }
 
-// A 32-bit DIB section selected into a memory device context, read back pixel by pixel.
-class PixelCanvas {
-  public:
-    PixelCanvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~PixelCanvas() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    PixelCanvas(const PixelCanvas&) = delete;
-    PixelCanvas& operator=(const PixelCanvas&) = delete;
-
-    HDC DC() const { return dc_; }
-    COLORREF Pixel(int x, int y) const {
-        GdiFlush();
-        const std::uint32_t bgra = bits_[y * width_ + x];
-        return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-    }
-    void Fill(COLORREF colour) {
-        RECT all{0, 0, width_, height_};
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-
-  private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
-};
-
 // What a window shows now: its pixels copied from its own device context.
 inline COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetDC(window);
