@@ -29,10 +29,10 @@ bool HasPictures() {
            INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::string> FileNamesIn(const std::string& folder) {
+std::vector<std::string> FileNamesIn(const std::string& folder, const char* pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
@@ -44,8 +44,8 @@ std::vector<std::string> FileNamesIn(const std::string& folder) {
     return names;
 }
 
-int FilesIn(const std::string& folder) {
-    return static_cast<int>(FileNamesIn(folder).size());
+int FilesIn(const std::string& folder, const char* pattern) {
+    return static_cast<int>(FileNamesIn(folder, pattern).size());
 }
 
 POINT CaptionButton(HWND window, LRESULT part) {

@@ -23,10 +23,10 @@ std::string ScreenshotPath(const std::string& name);
 bool HasDisplay();
 bool HasPictures();
 
-// Files (not folders) in a folder; 0 when it does not exist.
-int FilesIn(const std::string& folder);
-// Names of the files in a folder, sorted.
-std::vector<std::string> FileNamesIn(const std::string& folder);
+// Files (not folders) in a folder matching the pattern; 0 when it does not exist.
+int FilesIn(const std::string& folder, const char* pattern = "*");
+// Names of the files in a folder matching the pattern, sorted.
+std::vector<std::string> FileNamesIn(const std::string& folder, const char* pattern = "*");
 
 // A point inside a button of the window's caption (HTMAXBUTTON, HTCLOSE), found where the window itself
 // says it is; (-1, -1) when there is none.

@@ -21,6 +21,9 @@ using testing::TestFolder;
 
 constexpr const char* kPrintDialogTitle = "Print";
 constexpr const char* kMessageCaption = "Tagmora Professional";
+// A log is written as a temporary file beside its final name and then renamed: only a finished log ends
+// in .txt.
+constexpr const char* kLogPattern = "*.txt";
 const std::string kSeparator = "\r\n" + std::string(36, '-') + "\r\n";
 
 // Wine's PostScript driver writes colours with two decimals: the border's 0xAA arrives as 0.67, 171.
@@ -130,7 +133,8 @@ TEST_F(PrintingTest, CancelInThePrintDialogPrintsNothingAndReturnPrintsOnePageAn
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return PrinterJobs(jobs).size() == jobsBefore + 1; }, 15s))
         << "no page reached the printer";
-    EXPECT_TRUE(WaitUntil([&] { return FilesIn(PrintedFolder()) == 1; }, 5s)) << "no printed-labels log";
+    EXPECT_TRUE(WaitUntil([&] { return FilesIn(PrintedFolder(), kLogPattern) == 1; }, 5s))
+        << "no printed-labels log";
     EXPECT_EQ(nullptr, session->FindOtherDialog());
     EXPECT_TRUE(session->Running());
 }
@@ -161,7 +165,8 @@ TEST_F(PrintingTest, PageHoldsExactlyTheEnabledLabelsWhereTheLayoutPutsThemAndTh
     ASSERT_TRUE(Activate(print));
     const std::int64_t printedFrom = LocalSecondsNow();
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return FilesIn(PrintedFolder()) > 0; }, 15s)) << "no printed-labels log";
+    ASSERT_TRUE(WaitUntil([&] { return FilesIn(PrintedFolder(), kLogPattern) > 0; }, 15s))
+        << "no printed-labels log";
     const std::int64_t printedBy = LocalSecondsNow();
     // The log follows EndDoc, and EndDoc waits for the printer's port: the page and its picture are there.
     const std::vector<std::string> jobsAfter = PrinterJobs(jobs);
@@ -171,7 +176,7 @@ TEST_F(PrintingTest, PageHoldsExactlyTheEnabledLabelsWhereTheLayoutPutsThemAndTh
     ASSERT_TRUE(TestFolder::IsFile(picturePath)) << "the bench rendered no picture of " << job;
 
     // The log: one new file, named after the time of the job, holding the stored addresses in slot order.
-    const std::vector<std::string> logs = FileNamesIn(PrintedFolder());
+    const std::vector<std::string> logs = FileNamesIn(PrintedFolder(), kLogPattern);
     ASSERT_EQ(1u, logs.size());
     const std::string logPath = PrintedFolder() + "\\" + logs[0];
     const std::int64_t logged = LoggedSeconds(logs[0]);
