@@ -16,7 +16,7 @@ RUN_SECONDS=${TAGMORA_RUN_SECONDS:-6}
 
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine fonts-liberation
-    xvfb xdotool imagemagick ghostscript python3)
+    xvfb xdotool imagemagick ghostscript)
 
 NATIVE=$BUILD/native
 FUZZ=$BUILD/fuzz
