@@ -14,7 +14,7 @@ RUN_SECONDS=${TAGMORA_RUN_SECONDS:-6}
 # shellcheck source=tests/wine/display.sh
 . "$ROOT/tests/wine/display.sh"
 
-PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+PACKAGES=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev googletest libgtest-dev
     mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine fonts-liberation
     xvfb xdotool imagemagick ghostscript)
 
@@ -150,6 +150,23 @@ test_environment() {
     unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY
 }
 
+# Every C++ file of the repository as .clang-format lays it out; the files that differ fail the run.
+check_format() {
+    local files unformatted
+    say "Checking the C++ layout against .clang-format"
+    mapfile -t files < <(git -C "$ROOT" ls-files --cached --others --exclude-standard '*.cpp' '*.h')
+    [ ${#files[@]} -gt 0 ] || return 0
+    unformatted=$(cd "$ROOT" && for f in "${files[@]}"; do
+        [ -f "$f" ] && ! clang-format --dry-run -Werror "$f" >/dev/null 2>&1 && echo "$f"
+    done)
+    if [ -n "$unformatted" ]; then
+        printf 'Not formatted (clang-format -i <file> mends it):\n%s\n' "$unformatted" >&2
+        fail "format check"
+        return 1
+    fi
+    echo "All ${#files[@]} files are formatted."
+}
+
 print_times() {
     say "Wall time"
     echo "set-up (packages, Wine prefix): $(seconds "$SETUP_TIME")"
@@ -177,6 +194,7 @@ command_test() {
     }
     add_time SETUP_TIME "$start"
     choose_test_arch
+    check_format
 
     start=$(now)
     local native_ok=1 fuzz_ok=1

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/dialog.h"
 #include "app/image_button.h"
 #include "app/scrolling_text.h"
+#include "win/dialog.h"
 
 namespace tagmora {
 

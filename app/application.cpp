@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/program_path.h"
 #include "app/quit_request.h"
+#include "model/user_message.h"
 #include "model/working_folder.h"
 
 namespace tagmora {
@@ -50,10 +51,14 @@ int RunApplication(const std::string& commandLine) {
     gdiplus.emplace();
     auto mainWindow = std::make_unique<MainWindow>();
     mainWindow->SetPendingSetupPath(SetupPathFromCommandLine(commandLine));
-    mainWindow->RunModal();
+    const INT_PTR result = mainWindow->RunModal();
     gdiplus.reset();
     // Deleting the Main Window deletes the Preview Control, which saves the sheet to "wm.dat".
     mainWindow.reset();
+    if (result == -1) {
+        ShowUserMessage(kCannotStartMessage);
+        return 1;
+    }
     return 0;
 }
 

@@ -6,6 +6,11 @@
 
 namespace tagmora {
 
+// Shown, before the program ends, when the platform cannot give it what it needs to run at all.
+constexpr const char* kCannotStartMessage =
+    "Tagmora Professional cannot start: Windows could not create its main window.\r"
+    "Close some other programs and start it again.";
+
 // Runs the program with the command line the platform handed over (the part after the program name).
 // Returns the process's exit code.
 int RunApplication(const std::string& commandLine);

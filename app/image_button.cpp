@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "app/dialog.h"
 #include "app/picture_file.h"
 #include "app/program_path.h"
+#include "win/dialog.h"
 
 namespace tagmora {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 

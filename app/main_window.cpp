@@ -7,8 +7,8 @@
 #include "app/about_window.h"
 #include "app/gdiplus_paint.h"
 #include "app/main_layout.h"
-#include "app/program_version.h"
 #include "app/quit_request.h"
+#include "model/program_version.h"
 #include "res/resource_ids.h"
 #include "site_config.h"
 
@@ -84,9 +84,14 @@ BOOL MainWindow::OnInitDialog() {
     // Read now: maximizing below moves the window, and every move is recorded in the sheet.
     const SheetSettings placement = preview_->Sheet().Settings();
 
+    // Without its preview or its timer (the quit request, the command-line file) the window is of no use:
+    // the dialog run ends with -1, which the application reports.
+    if (!preview_->Window() || !SetTimer(Window(), IDT_MAIN_WINDOW, kTimerPeriodMs, nullptr)) {
+        EndDialog(-1);
+        return TRUE;
+    }
     AttachButtons();
     RedrawAtOnce(Window());
-    SetTimer(Window(), IDT_MAIN_WINDOW, kTimerPeriodMs, nullptr);
     RunMainLayout();
     RestorePlacement(placement);
     return TRUE;
@@ -116,7 +121,7 @@ void MainWindow::RunMainLayout() {
         return;
     RECT client{};
     GetClientRect(Window(), &client);
-    PreviewControl* sheet = CurrentSheet();
+    PreviewControl* const sheet = preview_.get();
     if (sheet && sheet->Window()) {
         const SheetSettings& settings = sheet->Sheet().Settings();
         const ControlPlacement place = ComputePreviewPlacement(
@@ -148,8 +153,8 @@ bool MainWindow::OnCommand(int controlId, int notification, HWND control) {
             RunSetup();
             return true;
         case IDC_PRINT:
-            if (PreviewControl* sheet = CurrentSheet())
-                sheet->PrintJob();
+            if (preview_)
+                preview_->PrintJob();
             return true;
         case IDC_EXIT:
             OnCancel();
@@ -165,8 +170,8 @@ bool MainWindow::OnCommand(int controlId, int notification, HWND control) {
 void MainWindow::RunSetup() {
     // The Setup Dialog is not part of the program yet: the button only repaints the preview, as it does
     // after any Setup Dialog.
-    if (PreviewControl* sheet = CurrentSheet())
-        sheet->Redraw();
+    if (preview_)
+        preview_->Redraw();
 }
 
 void MainWindow::OpenUserGuide() {
@@ -176,13 +181,12 @@ void MainWindow::OpenUserGuide() {
 bool MainWindow::OnTimer(UINT_PTR) {
     if (QuitRequested())
         OnCancel();
-    PreviewControl* sheet = CurrentSheet();
-    if (sheet && !pendingSetupPath_.empty()) {
+    if (preview_ && !pendingSetupPath_.empty()) {
         // Taken before the load: a read failure shows a message box, whose own message loop lets this
         // timer tick again, and the same file must not be loaded (and reported) once per tick.
         const std::string path = std::move(pendingSetupPath_);
         pendingSetupPath_.clear();
-        sheet->LoadFromPath(path);
+        preview_->LoadFromPath(path);
         RunMainLayout();
     }
     return false;
@@ -217,12 +221,11 @@ void MainWindow::OnSize(UINT kind, int, int) {
 }
 
 void MainWindow::OnMove(int, int) {
-    PreviewControl* sheet = CurrentSheet();
-    if (!sheet)
+    if (!preview_)
         return;
     RECT frame{};
     GetWindowRect(Window(), &frame);
-    SheetSettings& settings = sheet->Sheet().MutableSettings();
+    SheetSettings& settings = preview_->Sheet().MutableSettings();
     settings.DLGX = frame.left;
     settings.DLGY = frame.top;
     settings.DLGM = IsZoomed(Window()) != FALSE;

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "app/dialog.h"
 #include "app/image_button.h"
-#include "render/preview_control.h"
+#include "app/preview_control.h"
+#include "win/dialog.h"
 
 namespace tagmora {
 

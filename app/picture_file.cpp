@@ -3,79 +3,40 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <utility>
-
-#include "model/file_handle_win32.h"
+#include "win/handle.h"
 
 namespace tagmora {
 namespace {
 
-// Owns a movable global memory block until a stream takes it over.
-class GlobalBlock {
-  public:
-    GlobalBlock() = default;
-    ~GlobalBlock() { Free(); }
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
-    HGLOBAL Get() const { return block_; }
-    HGLOBAL Release() { return std::exchange(block_, nullptr); }
-    void Allocate(SIZE_T size) {
-        Free();
-        block_ = GlobalAlloc(GMEM_MOVEABLE, size);
-    }
+// Button pictures are small JPEG files; anything far larger is not one, and is not read into memory.
+constexpr LONGLONG kMaxPictureFileSize = 16 * 1024 * 1024;
 
-  private:
-    void Free() {
-        if (block_)
-            GlobalFree(std::exchange(block_, nullptr));
-    }
-    HGLOBAL block_ = nullptr;
-};
-
-// Releases one COM interface.
-template <typename Interface>
-class ComReference {
-  public:
-    ComReference() = default;
-    ~ComReference() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    ComReference(const ComReference&) = delete;
-    ComReference& operator=(const ComReference&) = delete;
-    Interface** Out() { return &pointer_; }
-    Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-    Interface* Get() const { return pointer_; }
-
-  private:
-    Interface* pointer_ = nullptr;
-};
-
-// The whole file in a movable global block: one read of the whole size (a short read leaves the rest of
-// the block for the decoder to judge). Zero size when the file cannot be opened or read.
-DWORD ReadWholeFile(const std::string& path, GlobalBlock& block) {
+// The whole file in a movable global block; the number of bytes actually read, 0 when the file cannot be
+// opened or read, is empty, or is too large to be a picture.
+DWORD ReadWholeFile(const std::string& path, GlobalMemory& block) {
     const FileHandle file(
         CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return 0;
-    const DWORD size = GetFileSize(file.Get(), nullptr);
-    if (size == INVALID_FILE_SIZE || size == 0)
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0 || size.QuadPart > kMaxPictureFileSize)
         return 0;
-    block.Allocate(size);
-    void* bytes = block.Get() ? GlobalLock(block.Get()) : nullptr;
+    const auto bytesWanted = static_cast<DWORD>(size.QuadPart);
+    block.Reset(GlobalAlloc(GMEM_MOVEABLE, bytesWanted));
+    void* bytes = block ? GlobalLock(block.Get()) : nullptr;
     if (!bytes)
         return 0;
     DWORD read = 0;
-    const BOOL ok = ReadFile(file.Get(), bytes, size, &read, nullptr);
+    const BOOL ok = ReadFile(file.Get(), bytes, bytesWanted, &read, nullptr);
     GlobalUnlock(block.Get());
-    return ok ? size : 0;
+    // A file that shrank since its size was read yields fewer bytes: the decoder sees only those.
+    return ok ? read : 0;
 }
 
 }  // namespace
 
 std::optional<LoadedPicture> LoadPictureFile(const std::string& path) {
-    GlobalBlock block;
+    GlobalMemory block;
     const DWORD size = ReadWholeFile(path, block);
     if (size == 0)
         return std::nullopt;

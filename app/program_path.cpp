@@ -12,6 +12,8 @@ std::string ExecutablePath() {
     return std::string(buffer, length < MAX_PATH ? length : MAX_PATH);
 }
 
-std::string ProgramFolder() { return WorkingFolderFromExecutablePath(ExecutablePath()); }
+std::string ProgramFolder() {
+    return WorkingFolderFromExecutablePath(ExecutablePath());
+}
 
 }  // namespace tagmora

@@ -11,7 +11,7 @@ constexpr const char* kWindowClass = "TagmoraScrollingText";
 
 }  // namespace
 
-ScrollingText::ScrollingText(const std::string& displayText) : state_(SplitDisplayLines(displayText)) {}
+ScrollingText::ScrollingText(const std::string& displayText) : state_(SplitAtCarriageReturns(displayText)) {}
 
 std::unique_ptr<ScrollingText> ScrollingText::Create(HWND parent, int placeholderId,
                                                      const std::string& displayText) {

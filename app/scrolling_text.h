@@ -9,8 +9,8 @@
 
 #include "app/scrolling_text_state.h"
 #include "render/canvas.h"
-#include "render/object_window.h"
 #include "render/offscreen_buffer.h"
+#include "win/object_window.h"
 
 namespace tagmora {
 

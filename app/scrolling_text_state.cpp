@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/program_version.h"
+#include "model/program_version.h"
 #include "render/colour_blend.h"
 
 namespace tagmora {
@@ -31,20 +31,6 @@ std::string AboutDisplayText() {
     text += "Release Date: 6th April 2005\r";
     text += " \r";
     return text;
-}
-
-std::vector<std::string> SplitDisplayLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string::size_type start = 0;
-    for (;;) {
-        const std::string::size_type cr = text.find('\r', start);
-        if (cr == std::string::npos)
-            break;
-        lines.push_back(text.substr(start, cr - start));
-        start = cr + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 void ScrollingTextState::Step(std::int32_t clientHeight) {

@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "model/label_sheet.h"
+#include "model/colour.h"
+#include "model/text_helpers.h"
 
 namespace tagmora {
 
 // Seventeen blank lines (so that the text enters from the bottom edge), the product name, the version
 // and the release date, separated by single carriage returns.
 std::string AboutDisplayText();
-
-// Every carriage return ends a line and is not kept; the text after the last one is a line of its own
-// (empty when the text ends with a carriage return). Line feeds are ordinary characters.
-std::vector<std::string> SplitDisplayLines(const std::string& text);
 
 class ScrollingTextState {
   public:

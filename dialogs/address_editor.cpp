@@ -12,7 +12,8 @@ namespace {
 // The platform's upper-casing of the active code page, so that accented letters of a post code or flat
 // number are capitalised as the user's Windows would.
 void UpperCaseWithCodePage(std::string& token) {
-    if (!token.empty()) CharUpperBuffA(token.data(), static_cast<DWORD>(token.size()));
+    if (!token.empty())
+        CharUpperBuffA(token.data(), static_cast<DWORD>(token.size()));
 }
 
 }  // namespace
@@ -21,6 +22,7 @@ AddressEditor::AddressEditor(LabelSheet& sheet, int slotIndex, HWND parent)
     : Dialog(IDD_ADDRESS_EDITOR, parent), sheet_(sheet), slot_(sheet.Slot(slotIndex)), workingCopy_(slot_) {}
 
 BOOL AddressEditor::OnInitDialog() {
+    CentreOverOwner();
     SetDlgItemTextA(Window(), IDC_DESTINATION_ADDRESS, HalveAmpersands(workingCopy_.DEST).c_str());
     return TRUE;
 }
@@ -34,7 +36,8 @@ std::string AddressEditor::EditText() const {
 }
 
 bool AddressEditor::OnCommand(int controlId, int notification, HWND control) {
-    if (notification != BN_CLICKED) return false;
+    if (notification != BN_CLICKED)
+        return false;
     switch (controlId) {
         case IDC_ALL_LABELS_ON:
             OnAllLabelsOn();

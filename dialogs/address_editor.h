@@ -4,22 +4,22 @@
 
 #include <string>
 
-#include "app/dialog.h"
 #include "model/label_sheet.h"
+#include "win/dialog.h"
 
 namespace tagmora {
 
 class AddressEditor : public Dialog {
-public:
+  public:
     // Works on a copy of the slot; the sheet changes only when a closing button is pressed.
     AddressEditor(LabelSheet& sheet, int slotIndex, HWND parent);
 
-protected:
+  protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int controlId, int notification, HWND control) override;
     void OnOK() override;
 
-private:
+  private:
     std::string EditText() const;
     void OnAllLabelsOn();
     void OnAllLabelsOff();

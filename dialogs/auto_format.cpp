@@ -2,16 +2,24 @@
 
 #include <vector>
 
-#include "model/working_folder.h"
+#include "model/text_helpers.h"
 
 namespace tagmora {
 
 namespace {
 
-bool IsDelimiter(char c) { return c == ' ' || c == '\r' || c == '\n' || c == ',' || c == '\0'; }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsAsciiLower(char c) { return c >= 'a' && c <= 'z'; }
-bool IsAsciiLetter(char c) { return IsAsciiLower(c) || (c >= 'A' && c <= 'Z'); }
+bool IsDelimiter(char c) {
+    return c == ' ' || c == '\r' || c == '\n' || c == ',' || c == '\0';
+}
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsAsciiLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+bool IsAsciiLetter(char c) {
+    return IsAsciiLower(c) || (c >= 'A' && c <= 'Z');
+}
 
 // Every token ends with the delimiter that closed it; the last one may end without.
 std::vector<std::string> SplitTokens(const std::string& text) {
@@ -19,9 +27,11 @@ std::vector<std::string> SplitTokens(const std::string& text) {
     std::string current;
     for (char c : text) {
         current += c;
-        if (IsDelimiter(c)) tokens.push_back(std::move(current)), current.clear();
+        if (IsDelimiter(c))
+            tokens.push_back(std::move(current)), current.clear();
     }
-    if (!current.empty()) tokens.push_back(std::move(current));
+    if (!current.empty())
+        tokens.push_back(std::move(current));
     return tokens;
 }
 
@@ -41,7 +51,8 @@ std::string FormatToken(std::string token, const TokenUpperCaser& upperCase) {
     result.reserve(token.size() + 1);
     bool leading = true;
     for (char c : token) {
-        if (leading && c == ' ') continue;
+        if (leading && c == ' ')
+            continue;
         leading = false;
         if (c == ',') {
             result += "\r\n";
@@ -61,7 +72,8 @@ std::string HalveDoubledLineBreaks(const std::string& text) {
     std::size_t start = 0;
     for (;;) {
         const auto found = text.find(doubled, start);
-        if (found == std::string::npos) break;
+        if (found == std::string::npos)
+            break;
         result.append(text, start, found - start);
         result += "\r\n";
         start = found + doubled.size();
@@ -74,21 +86,28 @@ std::string HalveDoubledLineBreaks(const std::string& text) {
 
 void UpperCaseAscii(std::string& token) {
     for (char& c : token) {
-        if (IsAsciiLower(c)) c = static_cast<char>(c - 'a' + 'A');
+        if (IsAsciiLower(c))
+            c = static_cast<char>(c - 'a' + 'A');
     }
 }
 
 std::string AutoFormat(const std::string& text, const TokenUpperCaser& upperCase) {
     std::string formatted;
     formatted.reserve(text.size() + 16);
-    for (auto& token : SplitTokens(text)) formatted += FormatToken(std::move(token), upperCase);
+    for (auto& token : SplitTokens(text))
+        formatted += FormatToken(std::move(token), upperCase);
     formatted = HalveDoubledLineBreaks(formatted);
-    while (!formatted.empty() && (formatted.back() == '\r' || formatted.back() == '\n')) formatted.pop_back();
+    while (!formatted.empty() && (formatted.back() == '\r' || formatted.back() == '\n'))
+        formatted.pop_back();
     return formatted;
 }
 
-std::string HalveAmpersands(const std::string& stored) { return ReplaceAll(stored, "&&", "&"); }
+std::string HalveAmpersands(const std::string& stored) {
+    return ReplaceAll(stored, "&&", "&");
+}
 
-std::string DoubleAmpersands(const std::string& shown) { return ReplaceAll(shown, "&", "&&"); }
+std::string DoubleAmpersands(const std::string& shown) {
+    return ReplaceAll(shown, "&", "&&");
+}
 
 }  // namespace tagmora

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "model/text_helpers.h"
 #include "model/user_message.h"
-#include "model/working_folder.h"
 
 namespace tagmora {
 
@@ -50,17 +50,22 @@ const char* CauseTemplate(FileErrorCause cause) {
 
 std::string FileErrorDescription(FileErrorCause cause, const std::string& path) {
     std::string text = ReplaceAll(CauseTemplate(cause), "%1", path);
-    if (text.size() > kMaxDescription) text.resize(kMaxDescription);
+    if (text.size() > kMaxDescription)
+        text.resize(kMaxDescription);
     return text;
 }
 
 DataFile::DataFile(std::string path, bool createFolder) : path_(std::move(path)) {
-    if (!createFolder) return;
+    if (!createFolder)
+        return;
     const auto lastBackslash = path_.rfind('\\');
-    if (lastBackslash != std::string::npos) CreateFolderIgnoringFailure(path_.substr(0, lastBackslash));
+    if (lastBackslash != std::string::npos)
+        CreateFolderIgnoringFailure(path_.substr(0, lastBackslash));
 }
 
-bool DataFile::Exists() const { return InputFile::Open(path_, nullptr).IsOpen(); }
+bool DataFile::Exists() const {
+    return InputFile::Open(path_, nullptr).IsOpen();
+}
 
 std::string DataFile::ReadAllText(bool report) const {
     FileErrorCause cause = FileErrorCause::Unknown;
@@ -76,18 +81,22 @@ std::string DataFile::ReadAllText(bool report) const {
                 break;
             }
             const void* zero = std::memchr(block, 0, *count);
-            const std::size_t usable = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - block) : *count;
+            const std::size_t usable =
+                zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - block) : *count;
             text.append(block, usable);
-            if (*count < kBlockSize) return text;
+            if (*count < kBlockSize)
+                return text;
         }
     }
-    if (report) ShowUserMessage(kReadErrorPrefix + FileErrorDescription(cause, path_));
+    if (report)
+        ShowUserMessage(kReadErrorPrefix + FileErrorDescription(cause, path_));
     return {};
 }
 
 std::optional<std::int32_t> DataFile::WriteAllText(const std::string& text, bool report) const {
     if (const auto cause = ReplaceFileContents(path_, text)) {
-        if (report) ShowUserMessage(kWriteErrorPrefix + FileErrorDescription(*cause, path_));
+        if (report)
+            ShowUserMessage(kWriteErrorPrefix + FileErrorDescription(*cause, path_));
         return std::nullopt;
     }
     return static_cast<std::int32_t>(text.size());

@@ -17,7 +17,7 @@ constexpr const char* kWriteErrorPrefix = "Error exporting data to disk:\n";
 std::string FileErrorDescription(FileErrorCause cause, const std::string& path);
 
 class DataFile {
-public:
+  public:
     // With createFolder on and a backslash in the path, the folder before the last backslash is created
     // when missing (one level only; failures are ignored).
     DataFile(std::string path, bool createFolder);
@@ -34,7 +34,7 @@ public:
     // failure. The file's length on success; empty on failure (reported when report is on).
     std::optional<std::int32_t> WriteAllText(const std::string& text, bool report) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -2,9 +2,13 @@
 
 namespace tagmora {
 
-InputFile::~InputFile() { Close(); }
+InputFile::~InputFile() {
+    Close();
+}
 
-InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) { other.handle_ = kClosed; }
+InputFile::InputFile(InputFile&& other) noexcept : handle_(other.handle_) {
+    other.handle_ = kClosed;
+}
 
 InputFile& InputFile::operator=(InputFile&& other) noexcept {
     if (this != &other) {
@@ -16,7 +20,8 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
 }
 
 void InputFile::Close() {
-    if (handle_ != kClosed) CloseNative(handle_);
+    if (handle_ != kClosed)
+        CloseNative(handle_);
     handle_ = kClosed;
 }
 

@@ -29,7 +29,7 @@ enum class FileErrorCause {
 
 // A file open for reading; closed when it goes out of scope.
 class InputFile {
-public:
+  public:
     InputFile() = default;
     ~InputFile();
     InputFile(InputFile&& other) noexcept;
@@ -44,7 +44,7 @@ public:
     // The number of bytes read (0 at the end), or empty with the cause when the read failed.
     std::optional<std::size_t> Read(char* buffer, std::size_t size, FileErrorCause* cause);
 
-private:
+  private:
     static constexpr std::intptr_t kClosed = -1;
     explicit InputFile(std::intptr_t handle) : handle_(handle) {}
     void Close();

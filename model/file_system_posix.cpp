@@ -19,9 +19,11 @@ std::string NativePath(std::string path) {
 
 bool ParentFolderExists(const std::string& nativePath) {
     const auto slash = nativePath.rfind('/');
-    if (slash == std::string::npos) return true;
-    if (slash == 0) return true;
-    struct stat info{};
+    if (slash == std::string::npos)
+        return true;
+    if (slash == 0)
+        return true;
+    struct stat info {};
     return stat(nativePath.substr(0, slash).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -57,38 +59,43 @@ FileErrorCause CauseFromErrno(int error, const std::string& nativePath) {
 }
 
 class ScopedDescriptor {
-public:
+  public:
     explicit ScopedDescriptor(int fd) : fd_(fd) {}
     ~ScopedDescriptor() { Close(); }
     ScopedDescriptor(const ScopedDescriptor&) = delete;
     ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
     int Get() const { return fd_; }
     bool Close() {
-        if (fd_ < 0) return true;
+        if (fd_ < 0)
+            return true;
         const bool closed = close(fd_) == 0;
         fd_ = -1;
         return closed;
     }
 
-private:
+  private:
     int fd_;
 };
 
 }  // namespace
 
-void InputFile::CloseNative(std::intptr_t handle) { close(static_cast<int>(handle)); }
+void InputFile::CloseNative(std::intptr_t handle) {
+    close(static_cast<int>(handle));
+}
 
 InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
     const std::string nativePath = NativePath(path);
     const int fd = open(nativePath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (cause) *cause = CauseFromErrno(errno, nativePath);
+        if (cause)
+            *cause = CauseFromErrno(errno, nativePath);
         return InputFile();
     }
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {  // Windows refuses to open a folder as a file
         close(fd);
-        if (cause) *cause = FileErrorCause::AccessDenied;
+        if (cause)
+            *cause = FileErrorCause::AccessDenied;
         return InputFile();
     }
     return InputFile(fd);
@@ -97,9 +104,12 @@ InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
 std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileErrorCause* cause) {
     for (;;) {
         const ssize_t count = read(static_cast<int>(handle_), buffer, size);
-        if (count >= 0) return static_cast<std::size_t>(count);
-        if (errno == EINTR) continue;
-        if (cause) *cause = CauseFromErrno(errno, {});
+        if (count >= 0)
+            return static_cast<std::size_t>(count);
+        if (errno == EINTR)
+            continue;
+        if (cause)
+            *cause = CauseFromErrno(errno, {});
         return std::nullopt;
     }
 }
@@ -109,13 +119,16 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
     const std::string temporary = nativePath + ".~tmp";
     {
         ScopedDescriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-        if (file.Get() < 0) return CauseFromErrno(errno, nativePath);
+        if (file.Get() < 0)
+            return CauseFromErrno(errno, nativePath);
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t count = write(file.Get(), bytes.data() + done, bytes.size() - done);
-            if (count < 0 && errno == EINTR) continue;
+            if (count < 0 && errno == EINTR)
+                continue;
             if (count <= 0) {
-                const FileErrorCause cause = count == 0 ? FileErrorCause::DiskFull : CauseFromErrno(errno, {});
+                const FileErrorCause cause =
+                    count == 0 ? FileErrorCause::DiskFull : CauseFromErrno(errno, {});
                 file.Close();
                 unlink(temporary.c_str());
                 return cause;
@@ -137,6 +150,8 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
     return std::nullopt;
 }
 
-void CreateFolderIgnoringFailure(const std::string& folder) { mkdir(NativePath(folder).c_str(), 0755); }
+void CreateFolderIgnoringFailure(const std::string& folder) {
+    mkdir(NativePath(folder).c_str(), 0755);
+}
 
 }  // namespace tagmora

@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "model/file_handle_win32.h"
 #include "model/file_system.h"
+#include "win/handle.h"
 
 namespace tagmora {
 
 namespace {
 
-HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE AsHandle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
 
 FileErrorCause CauseFromLastError() {
     switch (GetLastError()) {
@@ -61,13 +63,16 @@ FileErrorCause CauseFromLastError() {
 
 }  // namespace
 
-void InputFile::CloseNative(std::intptr_t handle) { CloseHandle(AsHandle(handle)); }
+void InputFile::CloseNative(std::intptr_t handle) {
+    CloseHandle(AsHandle(handle));
+}
 
 InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        if (cause) *cause = CauseFromLastError();
+        if (cause)
+            *cause = CauseFromLastError();
         return InputFile();
     }
     return InputFile(reinterpret_cast<std::intptr_t>(handle));
@@ -76,7 +81,8 @@ InputFile InputFile::Open(const std::string& path, FileErrorCause* cause) {
 std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileErrorCause* cause) {
     DWORD read = 0;
     if (!ReadFile(AsHandle(handle_), buffer, static_cast<DWORD>(size), &read, nullptr)) {
-        if (cause) *cause = CauseFromLastError();
+        if (cause)
+            *cause = CauseFromLastError();
         return std::nullopt;
     }
     return static_cast<std::size_t>(read);
@@ -87,8 +93,9 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
     FileErrorCause cause = FileErrorCause::Unknown;
     {
         FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE) return CauseFromLastError();
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.Get() == INVALID_HANDLE_VALUE)
+            return CauseFromLastError();
         bool written = true;
         std::size_t done = 0;
         while (done < bytes.size()) {
@@ -96,7 +103,7 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
             const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
             if (!WriteFile(file.Get(), bytes.data() + done, wanted, &chunk, nullptr) || chunk == 0) {
                 cause = chunk == 0 && GetLastError() == ERROR_SUCCESS ? FileErrorCause::DiskFull
-                                                                        : CauseFromLastError();
+                                                                      : CauseFromLastError();
                 written = false;
                 break;
             }
@@ -124,6 +131,8 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
     return std::nullopt;
 }
 
-void CreateFolderIgnoringFailure(const std::string& folder) { CreateDirectoryA(folder.c_str(), nullptr); }
+void CreateFolderIgnoringFailure(const std::string& folder) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+}
 
 }  // namespace tagmora

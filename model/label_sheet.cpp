@@ -22,9 +22,13 @@ bool SheetSettings::operator==(const SheetSettings& o) const {
            SEND2 == o.SEND2 && FONT == o.FONT && logoAspect == o.logoAspect;
 }
 
-bool DefaultEnabled(int index) { return index == 0 || index == 3; }
+bool DefaultEnabled(int index) {
+    return index == 0 || index == 3;
+}
 
-LabelSheet::LabelSheet() { ApplyDefaults(); }
+LabelSheet::LabelSheet() {
+    ApplyDefaults();
+}
 
 void LabelSheet::ApplyDefaults() {
     settings_ = SheetSettings{};
@@ -35,9 +39,11 @@ void LabelSheet::ApplyDefaults() {
 }
 
 int LabelSheet::LabelCount() const {
-    // The reader keeps COLS and ROWS usable; the guard keeps a hand-assigned value from reaching past the slots.
+    // The reader keeps COLS and ROWS usable; the guard keeps a hand-assigned value from reaching past the
+    // slots.
     const long long count = static_cast<long long>(settings_.COLS) * settings_.ROWS;
-    if (count < 0) return 0;
+    if (count < 0)
+        return 0;
     return count > kSlotCount ? kSlotCount : static_cast<int>(count);
 }
 
@@ -52,14 +58,18 @@ const LabelSlot& LabelSheet::Slot(int index) const {
 }
 
 void LabelSheet::SetAllEnabled(bool enabled) {
-    for (auto& slot : slots_) slot.enabled = enabled;
+    for (auto& slot : slots_)
+        slot.enabled = enabled;
 }
 
 void LabelSheet::SetAllDest(const std::string& dest) {
-    for (auto& slot : slots_) slot.DEST = dest;
+    for (auto& slot : slots_)
+        slot.DEST = dest;
 }
 
-void LabelSheet::ToggleEnabled(int index) { Slot(index).enabled = !Slot(index).enabled; }
+void LabelSheet::ToggleEnabled(int index) {
+    Slot(index).enabled = !Slot(index).enabled;
+}
 
 bool LabelSheet::operator==(const LabelSheet& other) const {
     return settings_ == other.settings_ && slots_ == other.slots_;

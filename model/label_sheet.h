@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace tagmora {
+#include "model/colour.h"
 
-// 0x00BBGGRR: red in the low byte, top byte 0.
-using Colour = std::uint32_t;
+namespace tagmora {
 
 constexpr int kSlotCount = 128;
 constexpr int kMaxColumns = 8;
@@ -65,7 +64,7 @@ struct LabelSlot {
 };
 
 class LabelSheet {
-public:
+  public:
     // A new sheet holds the defaults (with the LOGO placeholder expanded for the current working folder).
     LabelSheet();
 
@@ -88,7 +87,7 @@ public:
     bool operator==(const LabelSheet& other) const;
     bool operator!=(const LabelSheet& other) const { return !(*this == other); }
 
-private:
+  private:
     SheetSettings settings_;
     std::array<LabelSlot, kSlotCount> slots_;
 };

@@ -16,7 +16,9 @@ void AppendKey(std::string& out, const char* key, std::int32_t value) {
     out += '\n';
 }
 
-void AppendFlag(std::string& out, const char* key, bool value) { AppendKey(out, key, value ? 1 : 0); }
+void AppendFlag(std::string& out, const char* key, bool value) {
+    AppendKey(out, key, value ? 1 : 0);
+}
 
 void AppendSection(std::string& out, const std::string& tag, const std::string& content) {
     out += '<';
@@ -28,7 +30,9 @@ void AppendSection(std::string& out, const std::string& tag, const std::string& 
     out += ">\n";
 }
 
-std::string DestTag(int index) { return "DEST" + codec::IntegerToText(index); }
+std::string DestTag(int index) {
+    return "DEST" + codec::IntegerToText(index);
+}
 
 std::string Section(std::string_view text, const std::string& tag) {
     return codec::ExtractSection(text, "<" + tag + ">", "</" + tag + ">");
@@ -58,7 +62,8 @@ std::string WriteSetupFile(const LabelSheet& sheet) {
     AppendKey(out, "RGTMRG", s.RGTMRG);
     AppendKey(out, "BOTMRG", s.BOTMRG);
     AppendSection(out, "FONT", s.FONT);
-    for (int i = 0; i < sheet.LabelCount(); ++i) AppendSection(out, DestTag(i), sheet.Slot(i).DEST);
+    for (int i = 0; i < sheet.LabelCount(); ++i)
+        AppendSection(out, DestTag(i), sheet.Slot(i).DEST);
     AppendSection(out, "COLDIV", codec::ColourToText(s.COLDIV));
     AppendSection(out, "COLD", codec::ColourToText(s.COLD));
     AppendSection(out, "COLS1", codec::ColourToText(s.COLS1));
@@ -68,7 +73,8 @@ std::string WriteSetupFile(const LabelSheet& sheet) {
     AppendSection(out, "LOGO", CollapseWorkingFolder(s.LOGO));
     std::string flags(kSlotCount, '0');
     for (int i = 0; i < kSlotCount; ++i) {
-        if (sheet.Slot(i).enabled) flags[static_cast<std::size_t>(i)] = '1';
+        if (sheet.Slot(i).enabled)
+            flags[static_cast<std::size_t>(i)] = '1';
     }
     AppendSection(out, "ONOF", flags);
     return out;
@@ -76,12 +82,18 @@ std::string WriteSetupFile(const LabelSheet& sheet) {
 
 void KeepGridUsable(SheetSettings& s) {
     const SheetSettings defaults;
-    if (s.COLS < 1) s.COLS = 1;
-    if (s.ROWS < 1) s.ROWS = 1;
-    if (s.COLS > kSlotCount) s.COLS = kSlotCount;
-    if (static_cast<long long>(s.COLS) * s.ROWS > kSlotCount) s.ROWS = kSlotCount / s.COLS;
-    if (s.WMM <= 0) s.WMM = defaults.WMM;
-    if (s.HMM <= 0) s.HMM = defaults.HMM;
+    if (s.COLS < 1)
+        s.COLS = 1;
+    if (s.ROWS < 1)
+        s.ROWS = 1;
+    if (s.COLS > kSlotCount)
+        s.COLS = kSlotCount;
+    if (static_cast<long long>(s.COLS) * s.ROWS > kSlotCount)
+        s.ROWS = kSlotCount / s.COLS;
+    if (s.WMM <= 0)
+        s.WMM = defaults.WMM;
+    if (s.HMM <= 0)
+        s.HMM = defaults.HMM;
 }
 
 void ReadSetupFile(std::string_view text, LabelSheet& sheet) {
@@ -117,8 +129,10 @@ void ReadSetupFile(std::string_view text, LabelSheet& sheet) {
     }
 
     const int count = sheet.LabelCount();
-    for (int i = 0; i < count; ++i) sheet.Slot(i).DEST = codec::Trim(Section(text, DestTag(i)));
-    for (int i = count; i < kSlotCount; ++i) sheet.Slot(i).DEST = kDefaultDest;
+    for (int i = 0; i < count; ++i)
+        sheet.Slot(i).DEST = codec::Trim(Section(text, DestTag(i)));
+    for (int i = count; i < kSlotCount; ++i)
+        sheet.Slot(i).DEST = kDefaultDest;
 
     s.COLDIV = codec::HexTextToColour(Section(text, "COLDIV"));
     s.COLD = codec::HexTextToColour(Section(text, "COLD"));

@@ -20,7 +20,8 @@ bool SaveSheetToPath(const LabelSheet& sheet, const std::string& path) {
 }
 
 std::string SetupFileNameWithExtension(const std::string& chosenPath) {
-    if (chosenPath.find(kSetupFileExtension) != std::string::npos) return chosenPath;
+    if (chosenPath.find(kSetupFileExtension) != std::string::npos)
+        return chosenPath;
     return chosenPath + kSetupFileExtension;
 }
 

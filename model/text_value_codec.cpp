@@ -11,13 +11,16 @@ namespace tagmora::text_value_codec {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 }  // namespace
 
 std::int32_t LeadingInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) ++i;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';
@@ -29,19 +32,25 @@ std::int32_t LeadingInteger(std::string_view text) {
     constexpr std::int64_t kLimit = static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + 1;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > kLimit) magnitude = kLimit;
+        if (magnitude > kLimit)
+            magnitude = kLimit;
     }
-    if (negative) return static_cast<std::int32_t>(-magnitude);
-    return magnitude >= kLimit ? std::numeric_limits<std::int32_t>::max() : static_cast<std::int32_t>(magnitude);
+    if (negative)
+        return static_cast<std::int32_t>(-magnitude);
+    return magnitude >= kLimit ? std::numeric_limits<std::int32_t>::max()
+                               : static_cast<std::int32_t>(magnitude);
 }
 
 FoundInteger ReadIntegerByKey(std::string_view text, std::string_view key, std::int32_t fallback) {
     const auto keyAt = text.find(key);
-    if (key.empty() || keyAt == std::string_view::npos) return {false, fallback};
+    if (key.empty() || keyAt == std::string_view::npos)
+        return {false, fallback};
     const auto valueStart = keyAt + key.size();
     auto valueEnd = text.find(',', valueStart);
-    if (valueEnd == std::string_view::npos) valueEnd = text.find('\n', valueStart);
-    if (valueEnd == std::string_view::npos) return {true, 0};
+    if (valueEnd == std::string_view::npos)
+        valueEnd = text.find('\n', valueStart);
+    if (valueEnd == std::string_view::npos)
+        return {true, 0};
     return {true, LeadingInteger(text.substr(valueStart, valueEnd - valueStart))};
 }
 
@@ -52,14 +61,18 @@ FoundFlag ReadFlagByKey(std::string_view text, std::string_view key, bool fallba
 
 std::string ExtractSection(std::string_view text, std::string_view openingTag, std::string_view closingTag) {
     const auto openAt = text.find(openingTag);
-    if (openAt == std::string_view::npos) return {};
+    if (openAt == std::string_view::npos)
+        return {};
     const auto contentStart = openAt + openingTag.size();
     const auto closeAt = text.find(closingTag, contentStart);
-    if (closeAt == std::string_view::npos) return {};
+    if (closeAt == std::string_view::npos)
+        return {};
     return std::string(text.substr(contentStart, closeAt - contentStart));
 }
 
-std::string IntegerToText(std::int32_t value) { return std::to_string(value); }
+std::string IntegerToText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 std::string ColourToText(Colour colour) {
     char buffer[16];
@@ -75,7 +88,8 @@ Colour HexTextToColour(std::string_view text) {
     const std::size_t n = text.size();
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t shift = 4 * (n - i - 1);
-        if (shift >= 32) continue;
+        if (shift >= 32)
+            continue;
         const char c = text[i];
         Colour digit = 0;
         if (c >= '0' && c <= '9') {
@@ -126,8 +140,10 @@ std::string TimeText(double pointInTime, bool invalid) {
 std::string Trim(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && IsSpace(text[begin])) ++begin;
-    while (end > begin && IsSpace(text[end - 1])) --end;
+    while (begin < end && IsSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsSpace(text[end - 1]))
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 

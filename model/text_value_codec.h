@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/label_sheet.h"
+#include "model/colour.h"
 
 namespace tagmora::text_value_codec {
 

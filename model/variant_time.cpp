@@ -39,7 +39,8 @@ const long long kEpochOffsetDays = DaysFromCivil(1899, 12, 30);  // variant day 
 }  // namespace
 
 std::optional<CalendarTime> PortableVariantTimeToCalendar(double pointInTime) {
-    if (!(pointInTime >= kFirstDay && pointInTime < kLastDay + 1.0)) return std::nullopt;
+    if (!(pointInTime >= kFirstDay && pointInTime < kLastDay + 1.0))
+        return std::nullopt;
     const double whole = std::trunc(pointInTime);
     const double fraction = std::fabs(pointInTime - whole);
     long long dayNumber = static_cast<long long>(whole);
@@ -50,7 +51,8 @@ std::optional<CalendarTime> PortableVariantTimeToCalendar(double pointInTime) {
     }
     CalendarTime calendar;
     CivilFromDays(dayNumber + kEpochOffsetDays, calendar.year, calendar.month, calendar.day);
-    if (calendar.year > 9999) return std::nullopt;
+    if (calendar.year > 9999)
+        return std::nullopt;
     calendar.hour = static_cast<int>(seconds / 3600);
     calendar.minute = static_cast<int>(seconds / 60 % 60);
     calendar.second = static_cast<int>(seconds % 60);
@@ -58,12 +60,13 @@ std::optional<CalendarTime> PortableVariantTimeToCalendar(double pointInTime) {
 }
 
 std::optional<double> PortableCalendarToVariantTime(const CalendarTime& c) {
-    if (c.year < 100 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 || c.day > 31 || c.hour < 0 ||
-        c.hour > 23 || c.minute < 0 || c.minute > 59 || c.second < 0 || c.second > 59) {
+    if (c.year < 100 || c.year > 9999 || c.month < 1 || c.month > 12 || c.day < 1 || c.day > 31 ||
+        c.hour < 0 || c.hour > 23 || c.minute < 0 || c.minute > 59 || c.second < 0 || c.second > 59) {
         return std::nullopt;
     }
     const long long dayNumber =
-        DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day)) - kEpochOffsetDays;
+        DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day)) -
+        kEpochOffsetDays;
     const double fraction = static_cast<double>(c.hour * 3600 + c.minute * 60 + c.second) / kSecondsPerDay;
     const double whole = static_cast<double>(dayNumber);
     return dayNumber >= 0 ? whole + fraction : whole - fraction;
@@ -71,12 +74,15 @@ std::optional<double> PortableCalendarToVariantTime(const CalendarTime& c) {
 
 std::optional<CalendarTime> LocalTimeNow() {
     const std::time_t now = std::time(nullptr);
-    if (now == static_cast<std::time_t>(-1)) return std::nullopt;
+    if (now == static_cast<std::time_t>(-1))
+        return std::nullopt;
     std::tm local{};
 #if defined(_WIN32)
-    if (localtime_s(&local, &now) != 0) return std::nullopt;
+    if (localtime_s(&local, &now) != 0)
+        return std::nullopt;
 #else
-    if (localtime_r(&now, &local) == nullptr) return std::nullopt;
+    if (localtime_r(&now, &local) == nullptr)
+        return std::nullopt;
 #endif
     CalendarTime calendar;
     calendar.year = local.tm_year + 1900;

@@ -1,5 +1,8 @@
+// The automation header needs the base declarations first.
+// clang-format off
 #include <windows.h>
 #include <oleauto.h>
+// clang-format on
 
 #include <cmath>
 
@@ -9,9 +12,11 @@ namespace tagmora {
 
 std::optional<CalendarTime> VariantTimeToCalendar(double pointInTime) {
     // The platform's range check lets NaN through and answers with a made-up midnight.
-    if (!std::isfinite(pointInTime)) return std::nullopt;
+    if (!std::isfinite(pointInTime))
+        return std::nullopt;
     SYSTEMTIME st{};
-    if (!VariantTimeToSystemTime(pointInTime, &st)) return std::nullopt;
+    if (!VariantTimeToSystemTime(pointInTime, &st))
+        return std::nullopt;
     return CalendarTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
 }
 
@@ -24,7 +29,8 @@ std::optional<double> CalendarToVariantTime(const CalendarTime& c) {
     st.wMinute = static_cast<WORD>(c.minute);
     st.wSecond = static_cast<WORD>(c.second);
     double pointInTime = 0;
-    if (!SystemTimeToVariantTime(&st, &pointInTime)) return std::nullopt;
+    if (!SystemTimeToVariantTime(&st, &pointInTime))
+        return std::nullopt;
     return pointInTime;
 }
 

@@ -19,6 +19,4 @@ std::string ExpandWorkingFolder(const std::string& path);
 // Every occurrence of the working folder's text (exact, case-sensitive) replaced by the placeholder.
 std::string CollapseWorkingFolder(const std::string& path);
 
-std::string ReplaceAll(const std::string& text, const std::string& from, const std::string& to);
-
 }  // namespace tagmora

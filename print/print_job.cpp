@@ -4,35 +4,27 @@
 
 #include "model/user_message.h"
 #include "print/printed_log.h"
-#include "render/gdi_objects.h"
+#include "render/canvas.h"
 #include "render/label_drawing.h"
 #include "render/sheet_layout.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 
 namespace {
 
-// The print dialog hands back global memory for the device mode and names; release it with the dialog.
-class PrintDialogResult {
-public:
-    PrintDialogResult() {
-        dialog_.lStructSize = sizeof(dialog_);
-    }
-    ~PrintDialogResult() {
-        if (dialog_.hDevMode) GlobalFree(dialog_.hDevMode);
-        if (dialog_.hDevNames) GlobalFree(dialog_.hDevNames);
-    }
+// The print dialog hands back global memory for the device mode and names; released with the dialog.
+struct PrintDialogResult {
+    PrintDialogResult() { dialog.lStructSize = sizeof dialog; }
+    ~PrintDialogResult() { const GlobalMemory devMode(dialog.hDevMode), devNames(dialog.hDevNames); }
     PrintDialogResult(const PrintDialogResult&) = delete;
     PrintDialogResult& operator=(const PrintDialogResult&) = delete;
-    PRINTDLGA& Dialog() { return dialog_; }
-
-private:
-    PRINTDLGA dialog_{};
+    PRINTDLGA dialog{};
 };
 
 // A started document that is aborted unless it was ended properly.
 class PrinterDocument {
-public:
+  public:
     explicit PrinterDocument(HDC printer) : printer_(printer) {
         DOCINFOA document{};
         document.cbSize = sizeof(document);
@@ -40,7 +32,8 @@ public:
         started_ = StartDocA(printer_, &document) > 0;
     }
     ~PrinterDocument() {
-        if (started_) AbortDoc(printer_);
+        if (started_)
+            AbortDoc(printer_);
     }
     PrinterDocument(const PrinterDocument&) = delete;
     PrinterDocument& operator=(const PrinterDocument&) = delete;
@@ -51,7 +44,7 @@ public:
         return ended;
     }
 
-private:
+  private:
     HDC printer_;
     bool started_ = false;
 };
@@ -61,12 +54,14 @@ private:
 std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
     std::vector<int> slots;
     for (int i = 0; i < sheet.LabelCount(); ++i) {
-        if (sheet.Slot(i).enabled) slots.push_back(i);
+        if (sheet.Slot(i).enabled)
+            slots.push_back(i);
     }
     return slots;
 }
 
-bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& canvas) {
+bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
+    Canvas canvas;
     std::string logText;
     {
         PrinterDocument document(printer);
@@ -79,8 +74,8 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& can
             if (printed) {
                 ScopedCanvasTarget onPrinter(canvas, printer);
                 for (int slot : EnabledShownSlots(sheet)) {
-                    DrawLabel(canvas, sheet.Settings(), sheet.Slot(slot), layout.slots[static_cast<size_t>(slot)],
-                              true);
+                    DrawLabel(canvas, sheet.Settings(), sheet.Slot(slot),
+                              layout.slots[static_cast<size_t>(slot)], true);
                     AppendPrintedLogEntry(logText, sheet.Slot(slot).DEST);
                 }
                 printed = EndPage(printer) > 0;
@@ -97,19 +92,20 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& can
     return true;
 }
 
-void PrintJob(HWND ownerWindow, LabelSheet& sheet, Canvas& canvas) {
+void PrintJob(HWND ownerWindow, LabelSheet& sheet) {
     if (EnabledShownSlots(sheet).empty()) {
         ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
         return;
     }
     PrintDialogResult result;
-    PRINTDLGA& dialog = result.Dialog();
+    PRINTDLGA& dialog = result.dialog;
     dialog.hwndOwner = ownerWindow;
     dialog.Flags = PD_ALLPAGES | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE |
                    PD_USEDEVMODECOPIESANDCOLLATE | PD_RETURNDC;
-    if (!PrintDlgA(&dialog) || !dialog.hDC) return;
+    if (!PrintDlgA(&dialog) || !dialog.hDC)
+        return;
     const OwnedDC printer(dialog.hDC);
-    PrintOnDevice(printer.Get(), ownerWindow, sheet, canvas);
+    PrintOnDevice(printer.Get(), ownerWindow, sheet);
 }
 
 }  // namespace tagmora

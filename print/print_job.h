@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "model/label_sheet.h"
-#include "render/canvas.h"
 
 namespace tagmora {
 
@@ -25,11 +24,13 @@ constexpr const char* kNotPrintedMessage =
 std::vector<int> EnabledShownSlots(const LabelSheet& sheet);
 
 // Runs the whole job: the message when no shown label is enabled, the print dialog (owned by ownerWindow),
-// the page, the log. The canvas paints on the printer only while the page is drawn.
-void PrintJob(HWND ownerWindow, LabelSheet& sheet, Canvas& canvas);
+// the page, the log.
+void PrintJob(HWND ownerWindow, LabelSheet& sheet);
 
 // The part after the dialog, given the printer's device context (the job does not own it): the document,
 // the page, the log. False, after the not-printed message, when the printer refused the document or page.
-bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet, Canvas& canvas);
+// The page is drawn through a Canvas of the job's own: text heights found on one printer are never
+// reused on another, which may have the same resolution and paper but other fonts.
+bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet);
 
 }  // namespace tagmora

@@ -14,7 +14,8 @@ std::string PrintedLogPath(double pointInTime, bool invalid);
 
 void AppendPrintedLogEntry(std::string& logText, const std::string& dest);
 
-// Writes the log under the local time taken now; false (after the write message) when it could not be written.
+// Writes the log under the local time taken now; false (after the write message) when it could not be
+// written.
 bool WritePrintedLog(const std::string& logText);
 
 }  // namespace tagmora

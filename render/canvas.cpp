@@ -1,7 +1,8 @@
 #include "render/canvas.h"
 
+#include "model/text_helpers.h"
 #include "render/colour_blend.h"
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 
@@ -95,7 +96,7 @@ float Canvas::LogoAspect(const std::string& bitmapPath) {
 }
 
 int Canvas::FittedHeight(const std::string& text, const std::string& faceName, const DeviceRect& rect) {
-    const std::vector<std::string> lines = SplitFittedLines(text);
+    const std::vector<std::string> lines = SplitAtCarriageReturns(text);
     return linearTextSearch_ ? FindFittedHeightLinear(dc_, lines, faceName, rect.Width(), rect.Height())
                              : FindFittedHeightFast(dc_, Device(), text, lines, faceName, rect.Width(),
                                                     rect.Height(), textHeights_);

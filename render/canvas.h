@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "model/label_sheet.h"
+#include "model/colour.h"
 #include "render/device_rect.h"
 #include "render/fitted_height.h"
 #include "render/fitted_text.h"

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/label_sheet.h"
+
 namespace tagmora {
 
 Colour ColourBlend(Colour a, Colour b, int weight) {

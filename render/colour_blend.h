@@ -1,9 +1,11 @@
 #pragma once
 // Colour arithmetic of the drawing: blends, and the colours of an enabled or a disabled label.
 
-#include "model/label_sheet.h"
+#include "model/colour.h"
 
 namespace tagmora {
+
+struct SheetSettings;
 
 constexpr Colour kPreviewBackground = 0x00C0F0FF;  // pale cream behind the labels
 constexpr Colour kWhite = 0x00FFFFFF;

@@ -4,20 +4,9 @@
 
 namespace tagmora {
 
-std::vector<std::string> SplitFittedLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
-        lines.push_back(text.substr(start, cr - start));
-        start = cr + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
 bool LinesFitAt(int h, const std::vector<std::string>& lines, std::int32_t width, std::int32_t height,
                 const std::function<TextExtent(const std::string& line)>& measure) {
-    if (h > height || h > kMaxFittedHeight)
+    if (h > kMaxFittedHeight)
         return false;
     std::int64_t runningHeight = 0;
     for (const std::string& line : lines) {
@@ -28,7 +17,9 @@ bool LinesFitAt(int h, const std::vector<std::string>& lines, std::int32_t width
         if (runningHeight > height)
             return false;
     }
-    return true;
+    // Lines that all measure 0 high (empty lines only) would fit at every height: such a text stops at
+    // the first font taller than its rectangle instead of at the cap.
+    return runningHeight > 0 || h <= height;
 }
 
 int SearchFittedHeight(const std::function<bool(int h)>& fitsAt) {

@@ -21,17 +21,14 @@ struct TextExtent {
     std::int32_t height = 0;
 };
 
-// Lines end at every CR; the CR belongs to no line, so with CR LF breaks every line after the first starts
-// with its LF and is measured with it. The text after the last CR, possibly empty, is the last line.
-std::vector<std::string> SplitFittedLines(const std::string& text);
-
 // No font is taller than this, whatever the rectangle: bounds the search for absurd rectangles.
 constexpr int kMaxFittedHeight = 32767;
 
 // Whether the lines fit at font height h: they fail as soon as one line is wider than the rectangle or the
-// running sum of line heights exceeds its height. A font taller than the rectangle never fits: that ends
-// the search for texts of empty lines only and for faces whose cell stops growing (bitmap fonts). The
-// lines are measured only while they still fit, and not at all when h is too tall.
+// running sum of line heights exceeds its height, and the lines are measured only while they still fit.
+// Where that rule alone would never end, two bounds end it: lines that all measure 0 high fail at the
+// first h taller than the rectangle, and no h above kMaxFittedHeight fits (a face whose cell stops
+// growing, such as a bitmap face, meets that one).
 bool LinesFitAt(int h, const std::vector<std::string>& lines, std::int32_t width, std::int32_t height,
                 const std::function<TextExtent(const std::string& line)>& measure);
 

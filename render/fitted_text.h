@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "render/fitted_height.h"
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 

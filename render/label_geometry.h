@@ -24,9 +24,9 @@ struct LabelGeometry {
     DeviceRect content;          // the destination text's rectangle
     DeviceRect divider;          // already moved down; filled last
     DeviceRect senderArea;
-    DeviceRect sender1;          // top already moved down by the raw half unit
-    DeviceRect sender2;          // top already moved down by the raw half unit
-    DeviceRect logo;             // left and top already moved in by one draw unit
+    DeviceRect sender1;  // top already moved down by the raw half unit
+    DeviceRect sender2;  // top already moved down by the raw half unit
+    DeviceRect logo;     // left and top already moved in by one draw unit
 };
 
 LabelMeasures MeasureLabel(const DeviceRect& label);

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 

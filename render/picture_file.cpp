@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "model/file_handle_win32.h"
+#include "win/handle.h"
 
 namespace tagmora {
 

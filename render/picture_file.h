@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 

@@ -58,13 +58,24 @@ TEST_F(AddressEditingTest, AllLabelsBeThisStoresTheTypedAddressWithItsAmpersandD
     }
 }
 
-TEST_F(AddressEditingTest, EscapeAfterAutoFormatLeavesTheLabelAsItWas) {
+TEST_F(AddressEditingTest, TheEditorIsModalOverTheMainWindowAndEscapeAfterAutoFormatKeepsTheLabel) {
     auto session = Start(true);
     ASSERT_TRUE(session->Started());
-    const ScreenLabels labels(session->MainWindow(), SheetSettings{});
+    const HWND main = session->MainWindow();
+    const ScreenLabels labels(main, SheetSettings{});
 
     HWND editor = OpenAddressEditor(*session, labels.Centre(5));
     ASSERT_NE(nullptr, editor) << "a right click on the label opened no Address Editor";
+    // Modal: the Main Window is disabled, so a click on a label beside the editor toggles nothing; and the
+    // editor stands over the middle of the Main Window.
+    EXPECT_FALSE(IsWindowEnabled(main));
+    EXPECT_EQ(main, GetWindow(editor, GW_OWNER));
+    RECT mainRect{}, editorRect{};
+    GetWindowRect(main, &mainRect);
+    GetWindowRect(editor, &editorRect);
+    EXPECT_NEAR(CentreOf(mainRect).x, CentreOf(editorRect).x, 1);
+    EXPECT_NEAR(CentreOf(mainRect).y, CentreOf(editorRect).y, 1);
+    Click(labels.FillPoint(6));
     const HWND box = GetDlgItem(editor, IDC_DESTINATION_ADDRESS);
     EXPECT_EQ(std::string(kDefaultDest), WindowText(box));
     ReplaceAddress(editor, "mr a sample, 42 example road, sometown, ab1 2cd");
@@ -84,8 +95,10 @@ TEST_F(AddressEditingTest, EscapeAfterAutoFormatLeavesTheLabelAsItWas) {
 
     CloseWithEscape(*session);
     const LabelSheet saved = SheetIn(StateFile());
-    for (int slot = 0; slot < 8; ++slot)
+    for (int slot = 0; slot < 8; ++slot) {
         EXPECT_EQ(std::string(kDefaultDest), saved.Slot(slot).DEST) << slot;
+        EXPECT_EQ(slot == 0 || slot == 3, saved.Slot(slot).enabled) << slot;
+    }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora::acceptance {
 namespace {

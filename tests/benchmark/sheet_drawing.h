@@ -10,8 +10,8 @@
 
 #include "model/label_sheet.h"
 #include "render/canvas.h"
-#include "render/gdi_objects.h"
 #include "render/sheet_layout.h"
+#include "win/gdi.h"
 
 namespace tagmora::bench {
 

@@ -11,7 +11,8 @@ TEST(AutoFormat, TidiesTheWorkedAddresses) {
         const char* after;
     };
     const Case cases[] = {
-        {"mr a sample, 42 example road, sometown, ab1 2cd", "Mr A Sample\r\n42 Example Road\r\nSometown\r\nAB1 2CD"},
+        {"mr a sample, 42 example road, sometown, ab1 2cd",
+         "Mr A Sample\r\n42 Example Road\r\nSometown\r\nAB1 2CD"},
         {"  jane  doe,,flat 3b, 1st floor,\r\nnew town,\r\n", "Jane Doe\r\nFlat 3B\r\n1ST Floor\r\nNew Town"},
         {"a sample\r\n\r\n\r\n1 some street", "A Sample\r\n\r\n1 Some Street"},
         {"a,b\r\n\r\n\r\n\r\nc", "A\r\nB\r\n\r\nC"},
@@ -21,13 +22,15 @@ TEST(AutoFormat, TidiesTheWorkedAddresses) {
         {",", ""},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.after, AutoFormat(c.before)) << c.before;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.after, AutoFormat(c.before)) << c.before;
 }
 
 TEST(AutoFormat, HalvesRunsOfLineBreaksOncePerPress) {
     auto breaks = [](int n) {
         std::string s;
-        for (int i = 0; i < n; ++i) s += "\r\n";
+        for (int i = 0; i < n; ++i)
+            s += "\r\n";
         return s;
     };
     for (int m = 1; m <= 6; ++m) {
@@ -50,10 +53,16 @@ TEST(AutoFormat, UsesTheGivenUpperCasingForMixedTokens) {
         ++calls;
         UpperCaseAscii(token);
         for (char& c : token) {
-            if (c == '\xFC') c = '\xDC';  // u with diaeresis in code page 1252
+            if (c == '\xFC')
+                c = '\xDC';  // u with diaeresis in code page 1252
         }
     };
-    EXPECT_EQ("\xDC" "B1 Road", AutoFormat("\xFC" "b1 road", upper));
+    EXPECT_EQ(
+        "\xDC"
+        "B1 Road",
+        AutoFormat("\xFC"
+                   "b1 road",
+                   upper));
     EXPECT_EQ(1, calls);
 }
 

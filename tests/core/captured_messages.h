@@ -9,9 +9,10 @@
 namespace tagmora::testing {
 
 class CapturedMessages {
-public:
+  public:
     CapturedMessages() {
-        previous_ = SetUserMessageSink([this](const UserMessage& message) { texts_.push_back(message.text); });
+        previous_ =
+            SetUserMessageSink([this](const UserMessage& message) { texts_.push_back(message.text); });
     }
     ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
     CapturedMessages(const CapturedMessages&) = delete;
@@ -19,7 +20,7 @@ public:
 
     const std::vector<std::string>& Texts() const { return texts_; }
 
-private:
+  private:
     std::vector<std::string> texts_;
     UserMessageSink previous_;
 };

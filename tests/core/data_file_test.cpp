@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/user_message.h"
 #include "captured_messages.h"
+#include "model/user_message.h"
 #include "test_folder.h"
 
 namespace tagmora {
@@ -86,7 +86,8 @@ TEST(DataFile, AFailedSaveLeavesTheOldFileAsItWas) {
 TEST(FileErrorDescription, NamesThePathAndStaysWithin254Characters) {
     EXPECT_EQ("Access to wm.dat was denied.", FileErrorDescription(FileErrorCause::AccessDenied, "wm.dat"));
     EXPECT_EQ("Disk full while accessing a.", FileErrorDescription(FileErrorCause::DiskFull, "a"));
-    EXPECT_EQ("An unknown error occurred while accessing a.", FileErrorDescription(FileErrorCause::Unknown, "a"));
+    EXPECT_EQ("An unknown error occurred while accessing a.",
+              FileErrorDescription(FileErrorCause::Unknown, "a"));
     const std::string longPath(400, 'p');
     const std::string text = FileErrorDescription(FileErrorCause::SharingViolation, longPath);
     EXPECT_EQ(254u, text.size());

@@ -18,7 +18,8 @@ TEST(LabelSheet, DefaultsMatchAFreshSheet) {
     EXPECT_EQ(7u, s.SEND1.size());
     EXPECT_EQ('\xBB', s.SEND1.back());
     EXPECT_EQ(94u, sheet.Slot(0).DEST.size());
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_EQ(i == 0 || i == 3, sheet.Slot(i).enabled) << i;
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ(i == 0 || i == 3, sheet.Slot(i).enabled) << i;
 }
 }  // namespace
 }  // namespace tagmora

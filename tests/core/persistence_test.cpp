@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include "captured_messages.h"
 #include "model/setup_file.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
 #include "model/working_folder.h"
 #include "print/printed_log.h"
-#include "captured_messages.h"
 #include "test_folder.h"
 
 namespace tagmora {
@@ -50,24 +51,28 @@ TEST(SheetPersistence, SetupFileNamesGetTheirExtensionOnce) {
 
 // Runs a block with the process's current folder set to a test folder, as the program does for its logs.
 class CurrentFolderScope {
-public:
+  public:
     explicit CurrentFolderScope(const TestFolder& folder) : previous_(std::filesystem::current_path()) {
         std::string native = folder.Path();
 #if !defined(_WIN32)
-        for (char& c : native) c = c == '\\' ? '/' : c;
+        for (char& c : native)
+            c = c == '\\' ? '/' : c;
 #endif
         std::filesystem::current_path(native);
     }
-    ~CurrentFolderScope() { std::filesystem::current_path(previous_); }
+    ~CurrentFolderScope() {
+        std::filesystem::current_path(previous_);
+    }
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 
 TEST(PrintedLog, IsNamedAfterTheLocalDateAndTime) {
     EXPECT_EQ(".\\PRINTED\\-1--1--1_-1--1--1.txt", PrintedLogPath(0, true));
     // 7 December 2026, 14:05:09
-    EXPECT_EQ(".\\PRINTED\\7-12-2026_14-05-09.txt", PrintedLogPath(46363.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0, false));
+    EXPECT_EQ(".\\PRINTED\\7-12-2026_14-05-09.txt",
+              PrintedLogPath(46363.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0, false));
 }
 
 TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
@@ -87,7 +92,8 @@ TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
     std::string content;
     std::string native = folder.Path() + "PRINTED";
 #if !defined(_WIN32)
-    for (char& c : native) c = c == '\\' ? '/' : c;
+    for (char& c : native)
+        c = c == '\\' ? '/' : c;
 #endif
     for (const auto& entry : std::filesystem::directory_iterator(native)) {
         ++logs;

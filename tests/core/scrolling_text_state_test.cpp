@@ -8,7 +8,7 @@ namespace {
 constexpr std::int32_t kClientHeight = 200;
 
 TEST(AboutDisplayTextTest, SeventeenBlankLinesThenNameVersionAndDate) {
-    const std::vector<std::string> lines = SplitDisplayLines(AboutDisplayText());
+    const std::vector<std::string> lines = SplitAtCarriageReturns(AboutDisplayText());
     ASSERT_EQ(23u, lines.size());
     for (int i = 0; i < 17; ++i)
         EXPECT_EQ(" ", lines[i]) << i;
@@ -20,18 +20,8 @@ TEST(AboutDisplayTextTest, SeventeenBlankLinesThenNameVersionAndDate) {
     EXPECT_EQ("", lines[22]);
 }
 
-TEST(SplitDisplayLinesTest, EveryCarriageReturnEndsALine) {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ((Lines{"a", "b"}), SplitDisplayLines("a\rb"));
-    EXPECT_EQ((Lines{"a", ""}), SplitDisplayLines("a\r"));
-    EXPECT_EQ((Lines{""}), SplitDisplayLines(""));
-    EXPECT_EQ((Lines{"", "", ""}), SplitDisplayLines("\r\r"));
-    // Line feeds are not separators.
-    EXPECT_EQ((Lines{"a\nb", "c\n"}), SplitDisplayLines("a\nb\rc\n"));
-}
-
 ScrollingTextState AboutState() {
-    return ScrollingTextState(SplitDisplayLines(AboutDisplayText()));
+    return ScrollingTextState(SplitAtCarriageReturns(AboutDisplayText()));
 }
 
 TEST(ScrollingTextStateTest, NothingIsDrawnBeforeTheFirstStep) {

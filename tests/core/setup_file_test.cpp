@@ -10,14 +10,14 @@ namespace tagmora {
 namespace {
 
 class SetupFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         previousFolder_ = WorkingFolder();
         SetWorkingFolder("C:\\Labels\\");
     }
     void TearDown() override { SetWorkingFolder(previousFolder_); }
 
-private:
+  private:
     std::string previousFolder_;
 };
 
@@ -27,11 +27,13 @@ const std::string kDefaultDestText =
 TEST_F(SetupFileTest, DefaultSheetIsWrittenByteForByte) {
     std::string expected =
         "[TAGMORA PRO SETUP FILE]\r\n"
-        "YFLP=0\nBDON=1\nSDON1=1\nSDON2=1\nLGON=1\nDLGM=0\nDLGX=-1\nDLGY=-1\nWMM=210\nHMM=297\nCOLS=2\nROWS=4\n"
+        "YFLP=0\nBDON=1\nSDON1=1\nSDON2=1\nLGON=1\nDLGM=0\nDLGX=-1\nDLGY=-1\nWMM=210\nHMM=297\nCOLS=2\nROWS="
+        "4\n"
         "COLSPC=2\nROWSPC=0\nTOPMRG=12\nLFTMRG=1\nRGTMRG=4\nBOTMRG=0\n"
         "<FONT>Tahoma</FONT>\n";
     for (int i = 0; i < 8; ++i) {
-        expected += "<DEST" + std::to_string(i) + ">" + kDefaultDestText + "</DEST" + std::to_string(i) + ">\n";
+        expected +=
+            "<DEST" + std::to_string(i) + ">" + kDefaultDestText + "</DEST" + std::to_string(i) + ">\n";
     }
     expected +=
         "<COLDIV>00000000</COLDIV>\n<COLD>00000000</COLD>\n<COLS1>00000000</COLS1>\n<COLS2>00000000</COLS2>\n"
@@ -122,9 +124,12 @@ TEST_F(SetupFileTest, MissingKeysAndSectionsFallBack) {
     EXPECT_EQ("", s.SEND2);
     EXPECT_EQ("", s.LOGO);
     EXPECT_EQ("", s.FONT);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ("", sheet.Slot(i).DEST);
-    for (int i = 8; i < kSlotCount; ++i) EXPECT_EQ(kDefaultDestText, sheet.Slot(i).DEST);
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_FALSE(sheet.Slot(i).enabled);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ("", sheet.Slot(i).DEST);
+    for (int i = 8; i < kSlotCount; ++i)
+        EXPECT_EQ(kDefaultDestText, sheet.Slot(i).DEST);
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_FALSE(sheet.Slot(i).enabled);
 }
 
 TEST_F(SetupFileTest, KeysAreReadTheWayHandEditedFilesNeed) {
@@ -182,8 +187,10 @@ TEST_F(SetupFileTest, SlotsBeyondTheGridKeepFlagsButGetTheDefaultText) {
     LabelSheet read;
     read.SetAllDest("stale");
     ReadSetupFile(text, read);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ("Smith && Sons", read.Slot(i).DEST);
-    for (int i = 8; i < kSlotCount; ++i) EXPECT_EQ(kDefaultDestText, read.Slot(i).DEST);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ("Smith && Sons", read.Slot(i).DEST);
+    for (int i = 8; i < kSlotCount; ++i)
+        EXPECT_EQ(kDefaultDestText, read.Slot(i).DEST);
     EXPECT_TRUE(read.Slot(100).enabled);
 }
 
@@ -193,7 +200,8 @@ TEST_F(SetupFileTest, AShortOnOffSectionReadsTheMissingFlagsAsOff) {
     ReadSetupFile("<ONOF>11</ONOF>", sheet);
     EXPECT_TRUE(sheet.Slot(0).enabled);
     EXPECT_TRUE(sheet.Slot(1).enabled);
-    for (int i = 2; i < kSlotCount; ++i) EXPECT_FALSE(sheet.Slot(i).enabled) << i;
+    for (int i = 2; i < kSlotCount; ++i)
+        EXPECT_FALSE(sheet.Slot(i).enabled) << i;
 
     // 127 flags: slot 127 sits just past the end of the text and reads as off.
     ReadSetupFile("<ONOF>" + std::string(127, '1') + "</ONOF>", sheet);

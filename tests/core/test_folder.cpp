@@ -30,11 +30,12 @@ fs::path FromBackslashes(std::string path) {
 TestFolder::TestFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path folder =
-        fs::temp_directory_path() / ("tagmora-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    const fs::path folder = fs::temp_directory_path() /
+                            ("tagmora-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     fs::create_directories(folder);
     path_ = WithBackslashes(folder.string());
-    if (path_.back() != '\\') path_ += '\\';
+    if (path_.back() != '\\')
+        path_ += '\\';
 }
 
 TestFolder::~TestFolder() {
@@ -55,8 +56,12 @@ void TestFolder::WriteBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool TestFolder::IsFile(const std::string& path) { return fs::is_regular_file(FromBackslashes(path)); }
+bool TestFolder::IsFile(const std::string& path) {
+    return fs::is_regular_file(FromBackslashes(path));
+}
 
-bool TestFolder::IsFolder(const std::string& path) { return fs::is_directory(FromBackslashes(path)); }
+bool TestFolder::IsFolder(const std::string& path) {
+    return fs::is_directory(FromBackslashes(path));
+}
 
 }  // namespace tagmora::testing

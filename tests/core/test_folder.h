@@ -7,7 +7,7 @@
 namespace tagmora::testing {
 
 class TestFolder {
-public:
+  public:
     TestFolder();
     ~TestFolder();
     TestFolder(const TestFolder&) = delete;
@@ -22,7 +22,7 @@ public:
     static bool IsFile(const std::string& path);
     static bool IsFolder(const std::string& path);
 
-private:
+  private:
     std::string path_;
 };
 

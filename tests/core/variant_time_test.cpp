@@ -40,7 +40,8 @@ TEST(PortableVariantTime, RoundsToTheNearestSecondAndCarriesIntoTheNextDay) {
     EXPECT_EQ((CalendarTime{2000, 1, 1, 0, 0, 0}), *PortableVariantTimeToCalendar(36526.0 + 0.3 * oneSecond));
     EXPECT_EQ((CalendarTime{2000, 1, 2, 0, 0, 0}), *PortableVariantTimeToCalendar(36527.0 - 0.2 * oneSecond));
     // Before the epoch the carry goes to the later day as well.
-    EXPECT_EQ((CalendarTime{1899, 12, 30, 0, 0, 0}), *PortableVariantTimeToCalendar(-1.0 - (1.0 - 0.2 * oneSecond)));
+    EXPECT_EQ((CalendarTime{1899, 12, 30, 0, 0, 0}),
+              *PortableVariantTimeToCalendar(-1.0 - (1.0 - 0.2 * oneSecond)));
 }
 
 TEST(PortableVariantTime, RejectsWhatThePlatformRejects) {

@@ -32,7 +32,8 @@ HWND FindEditor() {
 ModalScript::Step OnEditor(std::function<void(HWND editor)> action) {
     return [action = std::move(action)] {
         const HWND editor = FindEditor();
-        if (!editor) return false;
+        if (!editor)
+            return false;
         action(editor);
         return true;
     };
@@ -43,7 +44,8 @@ ModalScript::Step Type(const std::string& text) {
 }
 
 ModalScript::Step Click(int controlId) {
-    return OnEditor([controlId](HWND editor) { SendMessageA(GetDlgItem(editor, controlId), BM_CLICK, 0, 0); });
+    return OnEditor(
+        [controlId](HWND editor) { SendMessageA(GetDlgItem(editor, controlId), BM_CLICK, 0, 0); });
 }
 
 ModalScript::Step Read(std::string& into) {
@@ -69,7 +71,7 @@ ModalScript::Step CloseBox() {
 }
 
 class AddressEditorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SKIP_WITHOUT_WINDOWS(); }
 
     INT_PTR Run(int slot, std::vector<ModalScript::Step> steps) {
@@ -97,7 +99,8 @@ TEST_F(AddressEditorTest, OkStoresTheTypedTextInTheEditedSlotOnly) {
     EXPECT_EQ(IDOK, Run(2, {Type("A & B\r\nRoad"), Click(IDOK)}));
     EXPECT_EQ("A && B\r\nRoad", sheet.Slot(2).DEST);
     for (int i = 0; i < kSlotCount; ++i) {
-        if (i != 2) EXPECT_EQ(before.Slot(i), sheet.Slot(i)) << i;
+        if (i != 2)
+            EXPECT_EQ(before.Slot(i), sheet.Slot(i)) << i;
     }
     EXPECT_EQ(before.Slot(2).enabled, sheet.Slot(2).enabled);
 }
@@ -105,23 +108,27 @@ TEST_F(AddressEditorTest, OkStoresTheTypedTextInTheEditedSlotOnly) {
 TEST_F(AddressEditorTest, AllLabelsOnAndOffDiscardTheTypedText) {
     const std::string previous = sheet.Slot(1).DEST;
     EXPECT_EQ(IDOK, Run(1, {Type("typed, not kept"), Click(IDC_ALL_LABELS_ON)}));
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_TRUE(sheet.Slot(i).enabled) << i;
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_TRUE(sheet.Slot(i).enabled) << i;
     EXPECT_EQ(previous, sheet.Slot(1).DEST);
 
     EXPECT_EQ(IDOK, Run(1, {Type("typed again"), Click(IDC_ALL_LABELS_OFF)}));
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_FALSE(sheet.Slot(i).enabled) << i;
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_FALSE(sheet.Slot(i).enabled) << i;
     EXPECT_EQ(previous, sheet.Slot(1).DEST);
 }
 
 TEST_F(AddressEditorTest, ClearAddressesEmptiesEverySlotBeyondTheGridToo) {
     sheet.Slot(120).DEST = "far away";
     EXPECT_EQ(IDOK, Run(0, {Type("typed"), Click(IDC_CLEAR_ADDRESSES)}));
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_EQ("", sheet.Slot(i).DEST) << i;
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ("", sheet.Slot(i).DEST) << i;
 }
 
 TEST_F(AddressEditorTest, AllLabelsBeThisStoresTheDoubledFormEverywhere) {
     EXPECT_EQ(IDOK, Run(3, {Type("Smith & Sons"), Click(IDC_ALL_LABELS_BE_THIS)}));
-    for (int i = 0; i < kSlotCount; ++i) EXPECT_EQ("Smith && Sons", sheet.Slot(i).DEST) << i;
+    for (int i = 0; i < kSlotCount; ++i)
+        EXPECT_EQ("Smith && Sons", sheet.Slot(i).DEST) << i;
     EXPECT_TRUE(sheet.Slot(0).enabled);  // flags untouched
     EXPECT_FALSE(sheet.Slot(1).enabled);
 

@@ -1,7 +1,6 @@
 // The Data File on real Windows paths and error codes.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "model/data_file.h"
 #include "model/user_message.h"
@@ -16,16 +15,17 @@ using testing::TestFolder;
 
 // Holds a file open without sharing, as another program (a backup tool, an editor) might.
 class ExclusiveOpen {
-public:
+  public:
     explicit ExclusiveOpen(const std::string& path)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~ExclusiveOpen() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
     }
     bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE handle_;
 };
 

@@ -12,7 +12,7 @@
 
 #include "model/label_sheet.h"
 #include "render/device_rect.h"
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora::testing {
 

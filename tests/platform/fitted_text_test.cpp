@@ -6,6 +6,7 @@
 #include <random>
 
 #include "dib_surface.h"
+#include "model/text_helpers.h"
 #include "render/canvas.h"
 
 namespace tagmora {
@@ -29,6 +30,34 @@ TEST(FittedTextFontTest, TheSheetsFaceIsTheOneDrawn) {
     EXPECT_EQ(RealisedFace(surface.dc(), "Tahoma"), "Tahoma") << "the Wine prefix lacks Wine's Tahoma";
     // A face the system does not have still gives a font: the platform's substitute.
     EXPECT_FALSE(RealisedFace(surface.dc(), "No Such Face At All").empty());
+}
+
+// The fitted-text rule written out on its own, measuring with the platform at every height: h = 1, 2, ...
+// fails as soon as a line is wider than the rectangle or the running sum of line heights exceeds its
+// height; the result is the last h that passed, or 1. Two bounds end what the rule alone would not: lines
+// that all measure 0 high fail once h is taller than the rectangle, and no h above 32767 fits.
+int ReferenceFittedHeight(HDC dc, const std::string& text, const std::string& face, int width, int height) {
+    std::vector<std::string> lines(1);
+    for (const char c : text) {
+        if (c == '\r')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    for (int h = 1;; ++h) {
+        bool fits = h <= 32767;
+        long long sum = 0;
+        const Font font = CreateFittedFont(face, h);
+        const ScopedSelection selection(dc, font.Get());
+        for (std::size_t i = 0; fits && i < lines.size(); ++i) {
+            SIZE size{};
+            GetTextExtentPoint32A(dc, lines[i].data(), static_cast<int>(lines[i].size()), &size);
+            sum += size.cy;
+            fits = size.cx <= width && sum <= height;
+        }
+        if (!fits || (sum == 0 && h > height))
+            return std::max(1, h - 1);
+    }
 }
 
 // Texts as the program meets them: addresses of several lines, every byte of the code page, ampersands,
@@ -72,7 +101,7 @@ TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeight) {
     int compared = 0;
     for (const std::string& face : faces) {
         for (std::size_t t = 0; t < texts.size(); ++t) {
-            const std::vector<std::string> lines = SplitFittedLines(texts[t]);
+            const std::vector<std::string> lines = SplitAtCarriageReturns(texts[t]);
             for (int r = 0; r < 3; ++r) {
                 // Mostly preview-sized rectangles, some page-sized, some degenerate.
                 const int kind = static_cast<int>(random() % 10);
@@ -85,7 +114,7 @@ TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeight) {
                     width -= 80;
                     height -= 45;
                 }
-                const int linear = FindFittedHeightLinear(surface.dc(), lines, face, width, height);
+                const int linear = ReferenceFittedHeight(surface.dc(), texts[t], face, width, height);
                 const int fast = FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()),
                                                       texts[t], lines, face, width, height, cache);
                 ASSERT_EQ(fast, linear) << face << " text " << t << " in " << width << " x " << height;
@@ -104,14 +133,25 @@ TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeight) {
 TEST(FittedTextSearchTest, FastSearchAgreesAtEveryRectangleSize) {
     DibSurface surface(10, 10);
     const std::string text = "Mr && Mrs J. Q. Public\r\n1 The Street\r\nVILLAGE";
-    const std::vector<std::string> lines = SplitFittedLines(text);
+    const std::vector<std::string> lines = SplitAtCarriageReturns(text);
     FittedHeightCache cache;
     for (std::int32_t width = 1; width < 400; width += 7) {
         const std::int32_t height = width / 2;
         ASSERT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), text, lines,
                                        "Tahoma", width, height, cache),
-                  FindFittedHeightLinear(surface.dc(), lines, "Tahoma", width, height))
+                  ReferenceFittedHeight(surface.dc(), text, "Tahoma", width, height))
             << width << " x " << height;
+    }
+    // A face whose cell is shorter than the font at some heights (Tahoma under Wine, at 15) fits such a
+    // height in a box lower than the font.
+    const Font font = CreateFittedFont("Tahoma", 15);
+    const ScopedSelection selection(surface.dc(), font.Get());
+    SIZE cell{};
+    GetTextExtentPoint32A(surface.dc(), "X", 1, &cell);
+    if (cell.cy <= 14) {
+        EXPECT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), "X", {"X"},
+                                       "Tahoma", 100, 14, cache),
+                  15);
     }
 }
 
@@ -137,12 +177,12 @@ TEST(FittedTextSearchTest, FastSearchFindsTheLinearHeightOnThePrinter) {
     FittedHeightCache cache;
     for (const std::string& face : {std::string("Tahoma"), std::string("Liberation Serif")}) {
         for (std::size_t t = 0; t < texts.size(); t += 2) {
-            const std::vector<std::string> lines = SplitFittedLines(texts[t]);
+            const std::vector<std::string> lines = SplitAtCarriageReturns(texts[t]);
             const std::int32_t width = 50 + static_cast<std::int32_t>(random() % 600);
             const std::int32_t height = 20 + static_cast<std::int32_t>(random() % 250);
             ASSERT_EQ(
                 FindFittedHeightFast(printer.Get(), device, texts[t], lines, face, width, height, cache),
-                FindFittedHeightLinear(printer.Get(), lines, face, width, height))
+                ReferenceFittedHeight(printer.Get(), texts[t], face, width, height))
                 << face << " text " << t << " in " << width << " x " << height;
         }
     }
@@ -157,7 +197,7 @@ TEST(FittedTextSearchTest, TheCacheTellsDevicesApart) {
     SetWindowExtEx(scaled.dc(), 2, 2, nullptr);
     SetViewportExtEx(scaled.dc(), 1, 1, nullptr);
     const std::string text = "Some Address\r\nTOWN";
-    const std::vector<std::string> lines = SplitFittedLines(text);
+    const std::vector<std::string> lines = SplitAtCarriageReturns(text);
     FittedHeightCache cache;
     const int onPlain = FindFittedHeightFast(plain.dc(), ReadDeviceDescription(plain.dc()), text, lines,
                                              "Tahoma", 200, 100, cache);
@@ -174,7 +214,7 @@ TEST(FittedTextSearchTest, AnAdvanceTableThatMeasuresWronglyIsGivenUp) {
     DibSurface surface(10, 10);
     SetTextJustification(surface.dc(), 40, 1);
     const std::string text = "a b c\r\nd e";
-    const std::vector<std::string> lines = SplitFittedLines(text);
+    const std::vector<std::string> lines = SplitAtCarriageReturns(text);
     FittedHeightCache cache;
     const int linear = FindFittedHeightLinear(surface.dc(), lines, "Tahoma", 120, 200);
     EXPECT_EQ(FindFittedHeightFast(surface.dc(), ReadDeviceDescription(surface.dc()), text, lines, "Tahoma",
@@ -186,11 +226,11 @@ TEST(FittedTextSearchTest, AnAdvanceTableThatMeasuresWronglyIsGivenUp) {
 
 TEST(FittedTextSearchTest, DegenerateRectanglesGiveHeightOne) {
     DibSurface surface(10, 10);
-    const std::vector<std::string> lines = SplitFittedLines("text");
+    const std::vector<std::string> lines = SplitAtCarriageReturns("text");
     EXPECT_EQ(FindFittedHeightLinear(surface.dc(), lines, "Tahoma", 0, 50), 1);
     EXPECT_EQ(FindFittedHeightLinear(surface.dc(), lines, "Tahoma", 50, -3), 1);
     // Empty lines only never outgrow a width; the rectangle's height bounds them.
-    EXPECT_EQ(FindFittedHeightLinear(surface.dc(), SplitFittedLines("\r"), "Tahoma", 50, 30), 30);
+    EXPECT_EQ(FindFittedHeightLinear(surface.dc(), SplitAtCarriageReturns("\r"), "Tahoma", 50, 30), 30);
 }
 
 TEST(FontCacheTest, KeepsFontsAndNeverDeletesTheSelectedOne) {
@@ -226,8 +266,8 @@ TEST(FittedTextDrawingTest, DoubledAmpersandShowsAsOne) {
     canvas.FittedText("A&&B", "Tahoma", rect, kBlack, kWhite, TextAlignment::Left);
 
     // The same height, drawn by the platform with the ampersand taken literally.
-    const int height =
-        FindFittedHeightLinear(fitted.dc(), SplitFittedLines("A&&B"), "Tahoma", rect.Width(), rect.Height());
+    const int height = FindFittedHeightLinear(fitted.dc(), SplitAtCarriageReturns("A&&B"), "Tahoma",
+                                              rect.Width(), rect.Height());
     DibSurface literal(200, 100);
     const Font font = CreateFittedFont("Tahoma", height);
     const ScopedSelection selection(literal.dc(), font.Get());

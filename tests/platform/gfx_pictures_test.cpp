@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "render/gdi_objects.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 namespace {

@@ -99,7 +99,7 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, ShowsVersionAndAddressInTheTitleAndLeadsToTheSheet) {
     char title[256] = {};
-    PreviewControl* current = nullptr;
+    SheetHolder* current = nullptr;
     HICON dragIcon = nullptr;
     INT_PTR result = 0;
     {
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, ShowsVersionAndAddressInTheTitleAndLeadsToTheSheet) {
                             Close(window)});
         result = window.RunModal();
         EXPECT_TRUE(script.Finished());
-        EXPECT_EQ(window.Preview(), current);
+        EXPECT_EQ(static_cast<SheetHolder*>(window.Preview()), current);
     }
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ(std::string("Tagmora v3.32 \xA9") + TAGMORA_SITE, title);

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/dialog.h"
 #include "app/image_button.h"
 #include "app/picture_file.h"
+#include "dib_surface.h"
 #include "res/resource_ids.h"
 #include "tests/core/test_folder.h"
-#include "dib_surface.h"
+#include "win/dialog.h"
+#include "win/handle.h"
 #include "window_test_support.h"
 
 namespace tagmora {
@@ -34,6 +35,19 @@ TEST(PictureFileTest, MissingEmptyOrUndecodableFilesLoadNothing) {
     EXPECT_FALSE(LoadPictureFile(folder.File("empty.jpg")).has_value());
     TestFolder::WriteBytes(folder.File("text.jpg"), "this is no picture at all");
     EXPECT_FALSE(LoadPictureFile(folder.File("text.jpg")).has_value());
+
+    // A good picture at the start of a 4 GiB file (sparse on disk) is no button picture: the file's size
+    // is taken whole, not as its low 32 bits, which would read just the picture.
+    ASSERT_TRUE(apptest::WriteJpeg(folder.File("huge.jpg"), 41, 23, kUpColour));
+    {
+        const FileHandle huge(CreateFileA(folder.File("huge.jpg").c_str(), GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER size{};
+        ASSERT_TRUE(GetFileSizeEx(huge.Get(), &size));
+        size.QuadPart += 0x100000000LL;
+        ASSERT_TRUE(SetFilePointerEx(huge.Get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(huge.Get()));
+    }
+    EXPECT_FALSE(LoadPictureFile(folder.File("huge.jpg")).has_value());
 }
 
 // A dialog that only records the commands it receives; the About template gives it a push button.

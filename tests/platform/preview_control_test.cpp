@@ -1,4 +1,4 @@
-#include "render/preview_control.h"
+#include "app/preview_control.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +40,7 @@ class PreviewControlTest : public ::testing::Test {
     void TearDown() override {
         if (parent)
             DestroyWindow(parent);
+        SetCurrentDirectoryA(previousDirectory_);
         if (!previousFolder_.empty())
             SetWorkingFolder(previousFolder_);
     }
@@ -120,6 +121,26 @@ TEST_F(PreviewControlTest, LoadsTheStateFileFromTheWorkingFolderWhateverTheCurre
     EXPECT_EQ(5, preview.Sheet().Settings().ROWS);
     EXPECT_TRUE(preview.Sheet().Slot(14).enabled);
     EXPECT_EQ(15, preview.ScreenLayout().count);
+}
+
+TEST_F(PreviewControlTest, AWorkingFolderThatCannotBeEnteredNeverTouchesAnotherFoldersStateFile) {
+    // The current folder holds a "wm.dat" of its own, which must be neither read nor overwritten.
+    TestFolder elsewhere;
+    LabelSheet other;
+    other.MutableSettings().COLS = 5;
+    ASSERT_TRUE(SaveSheetToPath(other, elsewhere.File("wm.dat")));
+    const std::string otherBytes = TestFolder::ReadBytes(elsewhere.File("wm.dat"));
+    SetCurrentDirectoryA(elsewhere.Path().c_str());
+    SetWorkingFolder(folder.File("missing\\"));
+    {
+        PreviewControl preview(parent, IDC_PREVIEW);
+        EXPECT_EQ(2, preview.Sheet().Settings().COLS);
+    }
+    SetCurrentDirectoryA(folder.Path().c_str());
+    EXPECT_EQ(otherBytes, TestFolder::ReadBytes(elsewhere.File("wm.dat")));
+    // The save went to the program's own folder, created as any setup file's folder is.
+    EXPECT_EQ(0u, TestFolder::ReadBytes(folder.File("missing\\wm.dat")).find(kSetupFileHeader));
+    EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST_F(PreviewControlTest, CurrentSheetIsClearedWhenThePreviewGoes) {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "print/printed_log.h"
-#include "render/gdi_objects.h"
 #include "tests/core/test_folder.h"
+#include "win/gdi.h"
 #include "window_test_support.h"
 
 namespace tagmora {
@@ -136,7 +136,6 @@ class PrintOnDeviceTest : public ::testing::Test {
     CurrentFolder current{folder.Path()};
     CapturedMessages messages;
     LabelSheet sheet;
-    Canvas canvas;
 };
 
 TEST_F(PrintOnDeviceTest, ADeviceThatRefusesTheDocumentGetsTheNotPrintedMessageAndNoLog) {
@@ -145,10 +144,9 @@ TEST_F(PrintOnDeviceTest, ADeviceThatRefusesTheDocumentGetsTheNotPrintedMessageA
     ASSERT_TRUE(memory.Get());
     const LabelSheet before = sheet;
 
-    EXPECT_FALSE(PrintOnDevice(memory.Get(), nullptr, sheet, canvas));
+    EXPECT_FALSE(PrintOnDevice(memory.Get(), nullptr, sheet));
     EXPECT_EQ(std::vector<std::string>{kNotPrintedMessage}, messages.Texts());
     EXPECT_FALSE(TestFolder::IsFolder(PrintedFolder()));
-    EXPECT_EQ(nullptr, canvas.DeviceContext());
     EXPECT_EQ(before, sheet);
 }
 
@@ -168,10 +166,9 @@ TEST_F(PrintOnDeviceTest, APrinterThatFailsToEndTheDocumentGetsTheNotPrintedMess
         AbortDoc(probe.Get());
     }
 
-    EXPECT_FALSE(PrintOnDevice(printer.Get(), nullptr, sheet, canvas));
+    EXPECT_FALSE(PrintOnDevice(printer.Get(), nullptr, sheet));
     EXPECT_EQ(std::vector<std::string>{kNotPrintedMessage}, messages.Texts());
     EXPECT_FALSE(TestFolder::IsFolder(PrintedFolder()));
-    EXPECT_EQ(nullptr, canvas.DeviceContext());
 }
 
 TEST_F(PrintOnDeviceTest, APrinterThatTakesThePageGetsTheLogOfTheEnabledLabelsAndNoMessage) {
@@ -190,13 +187,12 @@ TEST_F(PrintOnDeviceTest, APrinterThatTakesThePageGetsTheLogOfTheEnabledLabelsAn
     sheet.Slot(2).DEST = "Smith && Sons\r\n1 High Street";
     sheet.Slot(5).DEST = "";
 
-    EXPECT_TRUE(PrintOnDevice(printer.Get(), nullptr, sheet, canvas));
+    EXPECT_TRUE(PrintOnDevice(printer.Get(), nullptr, sheet));
     EXPECT_TRUE(messages.Texts().empty());
     const std::vector<std::string> logs = FilesMatching(PrintedFolder() + "\\*.txt");
     ASSERT_EQ(1u, logs.size());
     EXPECT_EQ(std::string("Smith && Sons\r\n1 High Street") + kPrintedLogSeparator + kPrintedLogSeparator,
               TestFolder::ReadBytes(PrintedFolder() + "\\" + logs[0]));
-    EXPECT_EQ(nullptr, canvas.DeviceContext());
     EXPECT_TRUE(sheet.Slot(2).enabled);
 
     // The bench's port waits for its script, which renders the page beside the job before it ends.

@@ -1,8 +1,10 @@
 // Our own variant-date arithmetic against the platform's, on the same inputs.
+#include <gtest/gtest.h>
+// The automation header needs the base declarations first.
+// clang-format off
 #include <windows.h>
 #include <oleauto.h>
-
-#include <gtest/gtest.h>
+// clang-format on
 
 #include <random>
 
@@ -17,12 +19,13 @@ TEST(VariantTimeOnWindows, PlatformAndPortableAgreeOnWholeSeconds) {
     std::uniform_int_distribution<int> year(100, 9999), month(1, 12), day(1, 28), hour(0, 23), minute(0, 59),
         second(0, 59);
     for (int i = 0; i < 20000; ++i) {
-        const CalendarTime calendar{year(random), month(random), day(random),
+        const CalendarTime calendar{year(random), month(random),  day(random),
                                     hour(random), minute(random), second(random)};
         const auto platform = CalendarToVariantTime(calendar);
         const auto portable = PortableCalendarToVariantTime(calendar);
         ASSERT_TRUE(platform && portable);
-        ASSERT_DOUBLE_EQ(*platform, *portable) << calendar.year << "-" << calendar.month << "-" << calendar.day;
+        ASSERT_DOUBLE_EQ(*platform, *portable)
+            << calendar.year << "-" << calendar.month << "-" << calendar.day;
         const auto back = VariantTimeToCalendar(*platform);
         ASSERT_TRUE(back.has_value());
         ASSERT_EQ(*back, *PortableVariantTimeToCalendar(*platform)) << *platform;
@@ -37,7 +40,8 @@ TEST(VariantTimeOnWindows, PlatformAndPortableAgreeOnFractionsAwayFromHalfSecond
         double value = days(random);
         // Keep clear of the half-second boundary, where two correct roundings may differ.
         const double seconds = std::fabs(value - std::trunc(value)) * 86400.0;
-        if (std::fabs(seconds - std::floor(seconds) - 0.5) < 0.01) continue;
+        if (std::fabs(seconds - std::floor(seconds) - 0.5) < 0.01)
+            continue;
         const auto platform = VariantTimeToCalendar(value);
         const auto portable = PortableVariantTimeToCalendar(value);
         ASSERT_TRUE(platform && portable) << value;

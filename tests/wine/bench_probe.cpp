@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "render/gdi_objects.h"
 #include "tests/wine/bench_handles.h"
+#include "win/gdi.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "render/preview_control.h"
+#include "app/preview_control.h"
 
 #include <climits>
 #include <utility>
@@ -8,9 +8,9 @@
 #include "model/working_folder.h"
 #include "print/print_job.h"
 #include "render/colour_blend.h"
-#include "render/gdi_objects.h"
 #include "render/label_drawing.h"
 #include "render/offscreen_buffer.h"
+#include "win/gdi.h"
 
 namespace tagmora {
 namespace {
@@ -22,7 +22,14 @@ constexpr Colour kOutlineBlack = 0x00000000;
 // nothing.
 constexpr DevicePoint kNoPress{INT_MIN, INT_MIN};
 
-PreviewControl* currentSheet = nullptr;
+// "wm.dat" as the file name alone, once the working folder is the current folder, so that messages name
+// it as the user knows it. Should the folder not be enterable, the full path still reaches the program's
+// own file rather than one of that name wherever the current folder happens to be.
+std::string StateFilePath() {
+    if (SetCurrentDirectoryA(WorkingFolder().c_str()))
+        return kStateFileName;
+    return WorkingFolder() + kStateFileName;
+}
 
 DevicePoint PointOf(LPARAM lParam) {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -30,28 +37,19 @@ DevicePoint PointOf(LPARAM lParam) {
 
 }  // namespace
 
-PreviewControl* CurrentSheet() {
-    return currentSheet;
-}
-void SetCurrentSheet(PreviewControl* preview) {
-    currentSheet = preview;
-}
-
 PreviewControl::PreviewControl(HWND dialog, int placeholderId)
     : dialog_(dialog), controlId_(placeholderId), leftPress_(kNoPress), rightPress_(kNoPress) {
     const Placeholder placeholder = TakePlaceholder(dialog, placeholderId);
     CreateObjectWindow(kWindowClass, &ObjectWindowProcedure<PreviewControl>, dialog, placeholderId,
                        placeholder.place, this);
-    SetCurrentDirectoryA(WorkingFolder().c_str());
-    LoadFromPath(kStateFileName);
+    LoadFromPath(StateFilePath());
 }
 
 PreviewControl::~PreviewControl() {
     DestroyObjectWindow(window_);
-    SetCurrentDirectoryA(WorkingFolder().c_str());
-    SaveToPath(kStateFileName);
-    if (currentSheet == this)
-        currentSheet = nullptr;
+    SaveToPath(StateFilePath());
+    if (CurrentSheet() == this)
+        SetCurrentSheet(nullptr);
 }
 
 void PreviewControl::LayOutForScreen() {
@@ -79,12 +77,13 @@ bool PreviewControl::SaveToPath(const std::string& path) const {
 }
 
 void PreviewControl::PrintJob() {
-    tagmora::PrintJob(dialog_, sheet_, canvas_);
+    tagmora::PrintJob(dialog_, sheet_);
 }
 
 bool PreviewControl::EditSlot(int slotIndex) {
-    // The editor is given no parent window: it is a top-level window of its own.
-    AddressEditor editor(sheet_, slotIndex, nullptr);
+    // Owned by the Main Window, which the modal run disables: no click reaches the preview or a button
+    // while the editor holds its working copy of the slot.
+    AddressEditor editor(sheet_, slotIndex, dialog_);
     return editor.RunModal() == IDOK;
 }
 

@@ -19,8 +19,8 @@ Placeholder TakePlaceholder(HWND parent, int placeholderId);
 
 // A visible child window of the class (registered on first use) with the rectangle and the control id,
 // whose messages go to the object. Null when it cannot be created.
-HWND CreateObjectWindow(const char* className, WNDPROC procedure, HWND parent, int controlId, const RECT& place,
-                        void* object);
+HWND CreateObjectWindow(const char* className, WNDPROC procedure, HWND parent, int controlId,
+                        const RECT& place, void* object);
 
 template <typename Object>
 LRESULT CALLBACK ObjectWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -32,7 +32,8 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND window, UINT message, WPARAM wParam,
     } else {
         self = reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->WindowAttached(nullptr);
@@ -44,7 +45,8 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND window, UINT message, WPARAM wParam,
 // An object whose window it still owns detaches it before destroying it, so that no message of the
 // destruction reaches a half-destroyed object.
 inline void DestroyObjectWindow(HWND& window) {
-    if (!window) return;
+    if (!window)
+        return;
     const HWND destroyed = window;
     window = nullptr;
     SetWindowLongPtrA(destroyed, GWLP_USERDATA, 0);

@@ -7,15 +7,16 @@
 
 #include <string>
 
+#include "model/current_sheet.h"
 #include "model/label_sheet.h"
 #include "render/canvas.h"
 #include "render/device_rect.h"
-#include "render/object_window.h"
 #include "render/sheet_layout.h"
+#include "win/object_window.h"
 
 namespace tagmora {
 
-class PreviewControl {
+class PreviewControl final : public SheetHolder {
   public:
     // Takes the place and the id of the dialog's placeholder control (which it destroys), then makes the
     // working folder the current directory and loads "wm.dat" from it (defaults when there is none).
@@ -28,7 +29,7 @@ class PreviewControl {
     HWND Window() const { return window_; }
     int ControlId() const { return controlId_; }
 
-    LabelSheet& Sheet() { return sheet_; }
+    LabelSheet& Sheet() override { return sheet_; }
     const LabelSheet& Sheet() const { return sheet_; }
     // The drawing object shared by the preview, the print job and the Setup Dialog's colour buttons.
     Canvas& GetCanvas() { return canvas_; }
@@ -38,12 +39,12 @@ class PreviewControl {
     // Lays the sheet out over the client area and refreshes the logo aspect.
     void LayOutForScreen();
     // Repaints at once (invalidate, erase, update now).
-    void Redraw();
+    void Redraw() override;
     // Reads a setup file into the sheet (the defaults when it cannot be opened), then lays out and
     // repaints.
-    void LoadFromPath(const std::string& path);
+    void LoadFromPath(const std::string& path) override;
     // Writes the sheet as a setup file; false after the write message when that failed.
-    bool SaveToPath(const std::string& path) const;
+    bool SaveToPath(const std::string& path) const override;
 
     // Prints every enabled label on one page.
     void PrintJob();
@@ -69,9 +70,5 @@ class PreviewControl {
     DevicePoint leftPress_;
     DevicePoint rightPress_;
 };
-
-// The program-wide way to the Label Sheet: the Preview Control while it exists, else null.
-PreviewControl* CurrentSheet();
-void SetCurrentSheet(PreviewControl* preview);
 
 }  // namespace tagmora

@@ -46,6 +46,9 @@ class Dialog {
     virtual void OnWindowGone() {}
 
     void EndDialog(INT_PTR result);
+    // Puts the dialog over the middle of its owner, kept inside the owner's monitor's work area. The
+    // template's own centring is relative to the screen.
+    void CentreOverOwner();
     // DWLP_MSGRESULT: the value a message such as WM_NOTIFY reports back to its sender.
     void SetMessageResult(LRESULT result);
     HWND Item(int controlId) const { return GetDlgItem(window_, controlId); }

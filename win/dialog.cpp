@@ -1,4 +1,6 @@
-#include "app/dialog.h"
+#include "win/dialog.h"
+
+#include <algorithm>
 
 namespace tagmora {
 
@@ -10,6 +12,26 @@ INT_PTR Dialog::RunModal() {
 void Dialog::EndDialog(INT_PTR result) {
     if (window_)
         ::EndDialog(window_, result);
+}
+
+void Dialog::CentreOverOwner() {
+    const HWND owner = parent_ ? GetAncestor(parent_, GA_ROOT) : nullptr;
+    RECT ownerRect{};
+    RECT own{};
+    if (!window_ || !owner || !GetWindowRect(owner, &ownerRect) || !GetWindowRect(window_, &own))
+        return;
+    const LONG width = own.right - own.left;
+    const LONG height = own.bottom - own.top;
+    LONG x = ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2;
+    LONG y = ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max(work.left, std::min(x, work.right - width));
+        y = std::max(work.top, std::min(y, work.bottom - height));
+    }
+    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Dialog::SetMessageResult(LRESULT result) {

@@ -1,11 +1,12 @@
-#include "render/object_window.h"
+#include "win/object_window.h"
 
 namespace tagmora {
 
 Placeholder TakePlaceholder(HWND parent, int placeholderId) {
     Placeholder taken;
     const HWND placeholder = GetDlgItem(parent, placeholderId);
-    if (!placeholder) return taken;
+    if (!placeholder)
+        return taken;
     taken.found = true;
     GetWindowRect(placeholder, &taken.place);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&taken.place), 2);
@@ -14,8 +15,8 @@ Placeholder TakePlaceholder(HWND parent, int placeholderId) {
     return taken;
 }
 
-HWND CreateObjectWindow(const char* className, WNDPROC procedure, HWND parent, int controlId, const RECT& place,
-                        void* object) {
+HWND CreateObjectWindow(const char* className, WNDPROC procedure, HWND parent, int controlId,
+                        const RECT& place, void* object) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA windowClass{};
     if (!GetClassInfoExA(instance, className, &windowClass)) {
@@ -26,7 +27,8 @@ HWND CreateObjectWindow(const char* className, WNDPROC procedure, HWND parent, i
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         windowClass.lpszClassName = className;
-        RegisterClassExA(&windowClass);
+        if (!RegisterClassExA(&windowClass))
+            return nullptr;
     }
     return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, place.left, place.top,
                            place.right - place.left, place.bottom - place.top, parent,
