@@ -67,6 +67,9 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
         PrinterDocument document(printer);
         bool printed = document.Started();
         if (printed) {
+            // Deliberately the printable area, not the physical paper: the sheet is stretched over what
+            // the printer can reach, as this program has always printed, so that a sheet set up for one
+            // printer's margins prints the same on the next.
             const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
             const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
             sheet.MutableSettings().logoAspect = Canvas::PictureAspect(sheet.Settings().LOGO);
