@@ -14,7 +14,7 @@
 #include "app/gdiplus_paint.h"
 #include "app/main_window.h"
 #include "app/program_path.h"
-#include "app/quit_request.h"
+#include "model/quit_request.h"
 #include "model/user_message.h"
 #include "model/working_folder.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/main_layout.h"
-#include "app/quit_request.h"
+#include "model/quit_request.h"
 #include "model/setup_file.h"
 #include "model/sheet_persistence.h"
 #include "model/working_folder.h"

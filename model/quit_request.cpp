@@ -1,4 +1,4 @@
-#include "app/quit_request.h"
+#include "model/quit_request.h"
 
 namespace tagmora {
 namespace {
