@@ -7,8 +7,8 @@
 #include "app/about_window.h"
 #include "app/gdiplus_paint.h"
 #include "app/main_layout.h"
-#include "model/quit_request.h"
 #include "model/program_version.h"
+#include "model/quit_request.h"
 #include "res/resource_ids.h"
 #include "site_config.h"
 
