@@ -5,13 +5,14 @@
 
 namespace tagmora {
 
-void LoadSheetFromPath(LabelSheet& sheet, const std::string& path) {
+SheetLoad LoadSheetFromPath(LabelSheet& sheet, const std::string& path) {
     const DataFile file(path, true);
-    if (file.Exists()) {
-        ReadSetupFile(file.ReadAllText(true), sheet);
-    } else {
+    if (!file.Exists()) {
         sheet.ApplyDefaults();
+        return SheetLoad::Defaults;
     }
+    ReadSetupFile(file.ReadAllText(true), sheet);
+    return SheetLoad::Read;
 }
 
 bool SaveSheetToPath(const LabelSheet& sheet, const std::string& path) {

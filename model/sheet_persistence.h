@@ -11,9 +11,15 @@ namespace tagmora {
 constexpr const char* kStateFileName = "wm.dat";
 constexpr const char* kSetupFileExtension = ".tgm";
 
+// What a load did to the sheet.
+enum class SheetLoad {
+    Read,      // the file was read into the sheet
+    Defaults,  // the path could not be opened: the sheet holds the defaults, and nothing was said
+};
+
 // Reads the setup file into the sheet; a path that cannot be opened gives the defaults, silently.
 // A file that exists but cannot be read shows the read message and is read as an empty text.
-void LoadSheetFromPath(LabelSheet& sheet, const std::string& path);
+SheetLoad LoadSheetFromPath(LabelSheet& sheet, const std::string& path);
 
 // Writes the sheet as a setup file; false (after the write message) when the file could not be written.
 bool SaveSheetToPath(const LabelSheet& sheet, const std::string& path);

@@ -27,7 +27,7 @@ TEST(SheetPersistence, SaveThenLoadGivesTheSameSheet) {
     EXPECT_EQ(0u, TestFolder::ReadBytes(folder.File("sheet.tgm")).rfind("[TAGMORA PRO SETUP FILE]\r\n", 0));
 
     LabelSheet loaded;
-    LoadSheetFromPath(loaded, folder.File("sheet.tgm"));
+    EXPECT_EQ(SheetLoad::Read, LoadSheetFromPath(loaded, folder.File("sheet.tgm")));
     EXPECT_EQ(sheet, loaded);
 }
 
@@ -37,7 +37,7 @@ TEST(SheetPersistence, AMissingFileGivesTheDefaultsSilently) {
     LabelSheet sheet;
     sheet.SetAllEnabled(true);
     sheet.MutableSettings().COLS = 5;
-    LoadSheetFromPath(sheet, folder.File("nothing-here.tgm"));
+    EXPECT_EQ(SheetLoad::Defaults, LoadSheetFromPath(sheet, folder.File("nothing-here.tgm")));
     EXPECT_EQ(LabelSheet(), sheet);
     EXPECT_TRUE(messages.Texts().empty());
 }
