@@ -1,0 +1,40 @@
+// The Setup Dialog's table of fields and the arithmetic its Value Slider and file choosers rely on.
+#include "dialogs/setup_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "res/resource_ids.h"
+
+namespace tagmora {
+namespace {
+
+TEST(SetupFieldsTest, EverySliderRangeHoldsTheDefaultAndTheGridNeverOutgrowsTheSlots) {
+    const SheetSettings defaults;
+    for (const NumberField& number : kNumberFields) {
+        EXPECT_LE(number.minimum, defaults.*number.field) << number.boxId;
+        EXPECT_GE(number.maximum, defaults.*number.field) << number.boxId;
+        EXPECT_EQ(number.field, NumberFieldBySlider(number.sliderId)->field);
+    }
+    EXPECT_EQ(kSlotCount, NumberFieldBySlider(IDC_SETUP_COLS_SLIDER)->maximum *
+                              NumberFieldBySlider(IDC_SETUP_ROWS_SLIDER)->maximum);
+    EXPECT_EQ(nullptr, NumberFieldBySlider(IDC_SETUP_COLS));
+}
+
+TEST(SetupFieldsTest, TheSliderShowsTheMaximumAtTheTopAndPutsAValueOutsideItsRangeAtTheNearerEnd) {
+    EXPECT_EQ(7, InvertedTrackbarPosition(2, 1, 8));  // COLS 2: six steps below the top
+    EXPECT_EQ(2, InvertedTrackbarPosition(7, 1, 8));
+    EXPECT_EQ(150, InvertedTrackbarPosition(297, 150, 250));  // the top: 250
+    EXPECT_EQ(250, InvertedTrackbarPosition(-5, 150, 250));
+    EXPECT_EQ(250, InvertedTrackbarPosition(INT_MIN, 150, 250));
+    EXPECT_EQ(150, InvertedTrackbarPosition(INT_MAX, 150, 250));
+}
+
+TEST(SetupFieldsTest, AChooserFilterEndsWithTheTwoTerminatorsThePlatformLooksFor) {
+    const std::string filter = FileChooserFilter("Tagmora Pro (*.tgm)|*.tgm||");
+    EXPECT_EQ(std::string("Tagmora Pro (*.tgm)\0*.tgm\0\0", 27), filter);
+}
+
+}  // namespace
+}  // namespace tagmora
