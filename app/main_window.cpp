@@ -7,6 +7,7 @@
 #include "app/about_window.h"
 #include "app/gdiplus_paint.h"
 #include "app/main_layout.h"
+#include "dialogs/setup_dialog.h"
 #include "model/program_version.h"
 #include "model/quit_request.h"
 #include "res/resource_ids.h"
@@ -168,10 +169,13 @@ bool MainWindow::OnCommand(int controlId, int notification, HWND control) {
 }
 
 void MainWindow::RunSetup() {
-    // The Setup Dialog is not part of the program yet: the button only repaints the preview, as it does
-    // after any Setup Dialog.
-    if (preview_)
-        preview_->Redraw();
+    if (!preview_)
+        return;
+    SetupDialog setup(preview_->Sheet().MutableSettings(), Window());
+    // The paper size may have changed, and with it the preview's proportions.
+    if (setup.RunModal() == IDOK)
+        RunMainLayout();
+    preview_->Redraw();
 }
 
 void MainWindow::OpenUserGuide() {

@@ -1,0 +1,223 @@
+#include "dialogs/setup_dialog.h"
+
+#include <shellapi.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "dialogs/common_choosers.h"
+#include "dialogs/setup_fields.h"
+#include "dialogs/value_slider.h"
+#include "model/current_sheet.h"
+#include "model/sheet_persistence.h"
+#include "model/user_message.h"
+#include "res/resource_ids.h"
+#include "site_config.h"
+
+namespace tagmora {
+namespace {
+
+constexpr const char* kSetupFileFilter = "Tagmora Pro (*.tgm)|*.tgm||";
+constexpr const char* kSetupFileDefaultExtension = "tgm";
+constexpr const char* kLogoFilter = "Graphic Files (*.bmp)|*.bmp||";
+constexpr const char* kLogoDefaultExtension = "bmp";
+
+bool IsChecked(HWND dialog, int boxId) {
+    return IsDlgButtonChecked(dialog, boxId) == BST_CHECKED;
+}
+
+}  // namespace
+
+SetupDialog::SetupDialog(SheetSettings& settings, HWND parent)
+    : Dialog(IDD_SETUP, parent), settings_(settings), workingCopy_(settings) {}
+
+BOOL SetupDialog::OnInitDialog() {
+    CentreOverOwner();
+    ShowNumbers();
+    SetDlgItemTextA(Window(), IDC_SETUP_SEND1, workingCopy_.SEND1.c_str());
+    SetDlgItemTextA(Window(), IDC_SETUP_SEND2, workingCopy_.SEND2.c_str());
+    SetDlgItemTextA(Window(), IDC_SETUP_FONT, workingCopy_.FONT.c_str());
+    SetDlgItemTextA(Window(), IDC_SETUP_LOGO, workingCopy_.LOGO.c_str());
+    for (const CheckField& check : kCheckFields)
+        CheckDlgButton(Window(), check.boxId, workingCopy_.*check.field ? BST_CHECKED : BST_UNCHECKED);
+    for (std::size_t i = 0; i < kColourFields.size(); ++i) {
+        colourButtons_[i].Attach(Window(), kColourFields[i].buttonId, workingCopy_.*kColourFields[i].field,
+                                 canvas_);
+    }
+    return TRUE;
+}
+
+void SetupDialog::ShowNumbers() {
+    for (const NumberField& number : kNumberFields)
+        SetDlgItemInt(Window(), number.boxId, static_cast<UINT>(workingCopy_.*number.field), TRUE);
+}
+
+bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
+    // Also STN_CLICKED of the "»" statics, which has the same value.
+    if (!control || notification != BN_CLICKED)
+        return false;
+    if (NumberFieldBySlider(controlId)) {
+        OnSliderClicked(controlId);
+        return true;
+    }
+    if (PaperPresetByButton(controlId)) {
+        ApplyPaper(controlId);
+        return true;
+    }
+    if (const CheckField* check = CheckFieldByBox(controlId)) {
+        workingCopy_.*check->field = IsChecked(Window(), controlId);
+        return true;
+    }
+    switch (controlId) {
+        case IDC_SETUP_CHOOSE_FONT:
+            OnChooseFont();
+            return true;
+        case IDC_SETUP_CHOOSE_LOGO:
+            OnChooseLogo();
+            return true;
+        case IDC_SETUP_CHARACTER_MAP:
+            OnCharacterMap();
+            return true;
+        case IDC_SETUP_ONLINE_HELP:
+            OnOnlineHelp();
+            return true;
+        case IDC_SETUP_SAVE:
+            OnSaveDisplayedSetup();
+            return true;
+        case IDC_SETUP_LOAD:
+            OnLoadSavedSetup();
+            return true;
+        case IDC_SETUP_OK:
+            OnConfirm();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void SetupDialog::OnSliderClicked(int sliderId) {
+    // A static reports the click as the button goes down. Were the slider opened now, the release of this
+    // very click would reach its grabbed thumb and close it again: it opens at the release instead.
+    if (GetKeyState(VK_LBUTTON) < 0) {
+        pendingSlider_ = sliderId;
+        SetCapture(Window());
+        return;
+    }
+    OpenValueSlider(sliderId);
+}
+
+INT_PTR SetupDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, bool& handled) {
+    switch (message) {
+        case WM_LBUTTONUP: {
+            const int sliderId = std::exchange(pendingSlider_, 0);
+            if (!sliderId)
+                return FALSE;
+            ReleaseCapture();
+            POINT pointer{};
+            GetCursorPos(&pointer);
+            // As with any click, a release away from the "»" lets it go.
+            if (WindowFromPoint(pointer) == Item(sliderId))
+                OpenValueSlider(sliderId);
+            handled = true;
+            return TRUE;
+        }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window())
+                pendingSlider_ = 0;
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+void SetupDialog::OpenValueSlider(int sliderId) {
+    const NumberField* number = NumberFieldBySlider(sliderId);
+    if (!number)
+        return;
+    ValueSlider slider(workingCopy_.*number->field, number->minimum, number->maximum, number->boxId,
+                       Window());
+    slider.RunModal();
+}
+
+void SetupDialog::ApplyPaper(int buttonId) {
+    const PaperPreset* paper = PaperPresetByButton(buttonId);
+    workingCopy_.WMM = paper->WMM;
+    workingCopy_.HMM = paper->HMM;
+    ShowNumbers();
+}
+
+void SetupDialog::OnChooseFont() {
+    const std::optional<ChosenFont> chosen = ChooseFontFace(Window(), workingCopy_.COLD);
+    if (!chosen)
+        return;
+    // The label texts are sized to fit their label: size, style and effects have no place in the sheet.
+    workingCopy_.FONT = chosen->faceName;
+    workingCopy_.COLD = chosen->colour;
+    SetDlgItemTextA(Window(), IDC_SETUP_FONT, workingCopy_.FONT.c_str());
+    colourButtons_[0].Draw();
+}
+
+void SetupDialog::OnChooseLogo() {
+    const std::optional<std::string> path =
+        ChooseFile(Window(), FileChooserKind::Open, kLogoFilter, kLogoDefaultExtension);
+    if (!path)
+        return;
+    workingCopy_.LOGO = *path;
+    SetDlgItemTextA(Window(), IDC_SETUP_LOGO, workingCopy_.LOGO.c_str());
+}
+
+void SetupDialog::OnCharacterMap() {
+    const auto started =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(Window(), "open", "charmap", "", "", SW_SHOWNORMAL));
+    // Values up to 32 are the platform's failures (a system without the program, for one).
+    if (started <= 32)
+        ShowUserMessage("The character map could not be started.", Window());
+}
+
+void SetupDialog::OnOnlineHelp() {
+    ShellExecuteA(Window(), "open", TAGMORA_GUIDE_URL, "", "", SW_SHOWMAXIMIZED);
+}
+
+void SetupDialog::OnSaveDisplayedSetup() {
+    SheetHolder* const sheet = CurrentSheet();
+    if (!sheet)
+        return;
+    const std::optional<std::string> path =
+        ChooseFile(Window(), FileChooserKind::Save, kSetupFileFilter, kSetupFileDefaultExtension);
+    // What the preview shows is saved, not the changes still waiting for OK here.
+    if (path)
+        sheet->SaveToPath(SetupFileNameWithExtension(*path));
+}
+
+void SetupDialog::OnLoadSavedSetup() {
+    SheetHolder* const sheet = CurrentSheet();
+    if (!sheet)
+        return;
+    const std::optional<std::string> path =
+        ChooseFile(Window(), FileChooserKind::Open, kSetupFileFilter, kSetupFileDefaultExtension);
+    if (!path)
+        return;
+    sheet->LoadFromPath(*path);
+    // The loaded setup stands: the working copy is not written back.
+    EndDialog(IDOK);
+}
+
+std::string SetupDialog::BoxText(int controlId) const {
+    const HWND box = Item(controlId);
+    const int length = GetWindowTextLengthA(box);
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(box, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+void SetupDialog::OnConfirm() {
+    workingCopy_.SEND1 = BoxText(IDC_SETUP_SEND1);
+    workingCopy_.SEND2 = BoxText(IDC_SETUP_SEND2);
+    workingCopy_.FONT = BoxText(IDC_SETUP_FONT);
+    workingCopy_.LOGO = BoxText(IDC_SETUP_LOGO);
+    settings_ = workingCopy_;
+    EndDialog(IDOK);
+}
+
+}  // namespace tagmora
