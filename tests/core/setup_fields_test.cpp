@@ -1,26 +1,12 @@
-// The Setup Dialog's table of fields and the arithmetic its Value Slider and file choosers rely on.
+// The arithmetic that the Value Slider and the file choosers of the Setup Dialog rely on.
 #include "dialogs/setup_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include "res/resource_ids.h"
-
 namespace tagmora {
 namespace {
-
-TEST(SetupFieldsTest, EverySliderRangeHoldsTheDefaultAndTheGridNeverOutgrowsTheSlots) {
-    const SheetSettings defaults;
-    for (const NumberField& number : kNumberFields) {
-        EXPECT_LE(number.minimum, defaults.*number.field) << number.boxId;
-        EXPECT_GE(number.maximum, defaults.*number.field) << number.boxId;
-        EXPECT_EQ(number.field, NumberFieldBySlider(number.sliderId)->field);
-    }
-    EXPECT_EQ(kSlotCount, NumberFieldBySlider(IDC_SETUP_COLS_SLIDER)->maximum *
-                              NumberFieldBySlider(IDC_SETUP_ROWS_SLIDER)->maximum);
-    EXPECT_EQ(nullptr, NumberFieldBySlider(IDC_SETUP_COLS));
-}
 
 TEST(SetupFieldsTest, TheSliderShowsTheMaximumAtTheTopAndPutsAValueOutsideItsRangeAtTheNearerEnd) {
     EXPECT_EQ(7, InvertedTrackbarPosition(2, 1, 8));  // COLS 2: six steps below the top
