@@ -167,6 +167,22 @@ check_format() {
     echo "All ${#files[@]} files are formatted."
 }
 
+# The folders' include graph ("app uses dialogs", ...) must have no cycle: tsort refuses one.
+check_folder_cycles() {
+    local edges
+    say "Checking that no two folders use each other"
+    edges=$(cd "$ROOT" && git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | grep -v '^tests/' |
+        while read -r f; do
+            grep -ho '^#include "[a-z_]*/' "$f" | sed 's/^#include "//; s#/$##' | sed "s#^#${f%%/*} #"
+        done | awk '$1 != $2' | sort -u)
+    if ! tsort <<<"$edges" >/dev/null 2>&1; then
+        printf 'The folders include each other in a cycle:\n%s\n' "$edges" >&2
+        fail "folder dependencies"
+        return 1
+    fi
+    echo "No cycle between folders."
+}
+
 print_times() {
     say "Wall time"
     echo "set-up (packages, Wine prefix): $(seconds "$SETUP_TIME")"
@@ -195,6 +211,7 @@ command_test() {
     add_time SETUP_TIME "$start"
     choose_test_arch
     check_format
+    check_folder_cycles
 
     start=$(now)
     local native_ok=1 fuzz_ok=1

@@ -45,23 +45,23 @@ class UniqueHandle {
     Handle handle_ = Traits::Empty();
 };
 
-// Pens, brushes, fonts, bitmaps and regions. Delete only after it is no longer selected: declare the
-// owner before the ScopedSelection that selects it.
-template <typename H>
-struct GdiObjectTraits {
+// Handles whose failure value is null, given back by one platform function.
+template <typename H, auto CloseFunction>
+struct NullableHandleTraits {
     using Handle = H;
     static Handle Empty() { return nullptr; }
     static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { DeleteObject(handle); }
+    static void Close(Handle handle) { CloseFunction(handle); }
 };
 
+// Pens, brushes, fonts, bitmaps and regions. Delete only after it is no longer selected: declare the
+// owner before the ScopedSelection that selects it.
+template <typename H>
+using GdiObjectTraits = NullableHandleTraits<H, DeleteObject>;
 // Device contexts from CreateDC or CreateCompatibleDC.
-struct DeviceContextTraits {
-    using Handle = HDC;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { DeleteDC(handle); }
-};
+using DeviceContextTraits = NullableHandleTraits<HDC, DeleteDC>;
+// Global memory blocks (GlobalAlloc, the print dialog's device mode and names).
+using GlobalMemoryTraits = NullableHandleTraits<HGLOBAL, GlobalFree>;
 
 // Kernel handles from CreateFileA, whose failure value is INVALID_HANDLE_VALUE rather than null.
 struct FileHandleTraits {
@@ -69,14 +69,6 @@ struct FileHandleTraits {
     static Handle Empty() { return INVALID_HANDLE_VALUE; }
     static bool IsValid(Handle handle) { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
     static void Close(Handle handle) { CloseHandle(handle); }
-};
-
-// Global memory blocks (GlobalAlloc, the print dialog's device mode and names).
-struct GlobalMemoryTraits {
-    using Handle = HGLOBAL;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { GlobalFree(handle); }
 };
 
 // One counted reference to a COM interface.

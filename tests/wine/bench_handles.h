@@ -6,22 +6,8 @@
 
 #include "win/handle.h"
 
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { FreeLibrary(handle); }
-};
-
-struct PrinterTraits {
-    using Handle = HANDLE;
-    static Handle Empty() { return nullptr; }
-    static bool IsValid(Handle handle) { return handle != nullptr; }
-    static void Close(Handle handle) { ClosePrinter(handle); }
-};
-
-using ModuleHandle = tagmora::UniqueHandle<ModuleTraits>;
-using PrinterHandle = tagmora::UniqueHandle<PrinterTraits>;
+using ModuleHandle = tagmora::UniqueHandle<tagmora::NullableHandleTraits<HMODULE, FreeLibrary>>;
+using PrinterHandle = tagmora::UniqueHandle<tagmora::NullableHandleTraits<HANDLE, ClosePrinter>>;
 using tagmora::FileHandle;
 
 inline PrinterHandle OpenPrinterByName(const wchar_t* name) {
