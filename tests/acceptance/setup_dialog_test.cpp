@@ -81,9 +81,18 @@ bool ChooseFileName(const ProgramSession& session, HWND setup, int buttonId, con
     return chooser && WaitUntil([&] { return !IsWindow(chooser); }, 5s);
 }
 
+// True once the dialog is gone and the program has done what follows it (the preview's layout and
+// repaint): a message to its Main Window is answered only back in the Main Window's own loop.
+bool Closed(HWND setup, HWND main) {
+    DWORD_PTR answer = 0;
+    return WaitUntil([&] { return !IsWindow(setup); }, 5s) &&
+           SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &answer);
+}
+
 bool PressToClose(HWND setup, int buttonId) {
+    const HWND main = GetWindow(setup, GW_OWNER);
     Click(ControlCentre(setup, buttonId));
-    return WaitUntil([&] { return !IsWindow(setup); }, 5s);
+    return Closed(setup, main);
 }
 
 // The preview shows the sheet's grid in the paper's proportions, with labels 0 and 3 on.
@@ -237,7 +246,7 @@ TEST_F(SetupDialogTest, ALoadedSetupStandsInThePreviewAndAChosenFontGivesOnlyIts
     ASSERT_TRUE(setup = OpenSetup(*session));
     Click(ControlCentre(setup, IDC_SETUP_YFLP));
     ASSERT_TRUE(ChooseFileName(*session, setup, IDC_SETUP_LOAD, "Open", folder.File("wide.tgm")));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setup); }, 5s)) << "the load left the dialog open";
+    ASSERT_TRUE(Closed(setup, main)) << "the load left the dialog open";
     ExpectPreviewOf(main, wide.Settings(), "setup_preview_loaded.png");
     // The loaded width is out of the slider's range: the box shows the slider's end as soon as it paints.
     ASSERT_TRUE(setup = OpenSetup(*session));
@@ -253,7 +262,7 @@ TEST_F(SetupDialogTest, ALoadedSetupStandsInThePreviewAndAChosenFontGivesOnlyIts
     // A name that does not exist: the defaults.
     ASSERT_TRUE(setup = OpenSetup(*session));
     ASSERT_TRUE(ChooseFileName(*session, setup, IDC_SETUP_LOAD, "Open", folder.File("nothere")));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setup); }, 5s));
+    ASSERT_TRUE(Closed(setup, main));
     ExpectPreviewOf(main, SheetSettings{}, "setup_preview_defaults.png");
 
     constexpr COLORREF kMaroon = RGB(0x80, 0, 0);
