@@ -251,7 +251,9 @@ void ColourPicker::OnSystemColourChange() {
     cube_.Load(IDB_RGB_CUBE);
     for (const NumberBox& box : kNumberBoxes)
         SendDlgItemMessageA(Window(), box.spin, WM_SYSCOLORCHANGE, 0, 0);
-    InvalidateRect(Window(), nullptr, TRUE);
+    // The dialog paints over its children's places (it draws inside its group boxes), so they are
+    // repainted after it.
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace tagmora

@@ -212,9 +212,12 @@ TEST(ColourPickerTest, OpensOnRedAndKeepsWheelStripCubeAndBoxesInStep) {
         const ButtonFace face(0x00305070);
         EXPECT_TRUE(WaitUntil([&] { return ScreenCapture(frame).At(grey) == 0x00305070; }, 3s));
     }
+    EXPECT_TRUE(WaitUntil([&] { return ScreenCapture(frame).At(grey) == GetSysColor(COLOR_BTNFACE); }, 3s));
 
     // Cancel ends the picker; its result is the last new colour, and the old one still shows red.
-    EXPECT_TRUE(NearColour(ScreenCapture(frame).At(oldSwatch), 0x000000FF));
+    const ScreenCapture changed(frame);
+    EXPECT_TRUE(changed.SavePng(ScreenshotPath("colour_picker_changed.png")));
+    EXPECT_TRUE(NearColour(changed.At(oldSwatch), 0x000000FF));
     Click(ControlCentre(picker.Window(), IDCANCEL));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picker.Window()); }, 3s));
     picker.Join();

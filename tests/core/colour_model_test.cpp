@@ -144,6 +144,9 @@ TEST(PickerStateTest, PressesAndDragsFollowTheWheelTheStripAndTheAxes) {
     state.DragTo({o.x, o.y - 400});
     EXPECT_EQ(255, state.CurrentRgb().red);
     state.Release();
+    // Every axis marker follows its component, however it changed.
+    EXPECT_TRUE(state.Type(PickerComponent::Green, 255));
+    EXPECT_EQ(g.greenEnd.x, state.AxisMarkers().green.x);
 
     const DevicePoint c = g.wheelCentre;
     ASSERT_TRUE(state.Press({c.x + 10, c.y}));
