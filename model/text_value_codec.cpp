@@ -105,8 +105,36 @@ Colour HexTextToColour(std::string_view text) {
 }
 
 double TextToReal(std::string_view text) {
-    const std::string copy(text);  // strtod needs a terminated string
-    return std::strtod(copy.c_str(), nullptr);
+    // Only the leading decimal number goes to strtod, which would also read "inf", "nan" and hexadecimal
+    // numbers: a version file holding "0x4" or "infinity" holds no number.
+    const auto isDigit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    const std::size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    for (; isDigit(i); ++i)
+        ++digits;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; isDigit(i); ++i)
+            ++digits;
+    }
+    if (digits == 0)
+        return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t exponent = i + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        if (isDigit(exponent)) {
+            while (isDigit(exponent))
+                ++exponent;
+            i = exponent;
+        }
+    }
+    const std::string number(text.substr(start, i - start));  // strtod needs a terminated string
+    return std::strtod(number.c_str(), nullptr);
 }
 
 std::string DateText(double pointInTime, bool invalid) {

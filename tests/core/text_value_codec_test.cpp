@@ -70,6 +70,12 @@ TEST(TextToReal, ReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(3.4, TextToReal(" 3.4 trailing"));
     EXPECT_EQ(0.0, TextToReal("no digits"));
     EXPECT_EQ(0.0, TextToReal(""));
+    // A decimal number only: strtod alone would read these as 4, infinity and not-a-number.
+    EXPECT_EQ(0.0, TextToReal("0x4"));
+    EXPECT_EQ(0.0, TextToReal(" inf"));
+    EXPECT_EQ(0.0, TextToReal("nan"));
+    EXPECT_DOUBLE_EQ(-250.0, TextToReal("-2.5e2x"));
+    EXPECT_DOUBLE_EQ(5.0, TextToReal("5e+"));
 }
 
 TEST(Trim, RemovesTheWhiteSpaceClass) {
