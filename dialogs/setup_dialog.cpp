@@ -6,14 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "colour/colour_picker.h"
 #include "dialogs/common_choosers.h"
 #include "dialogs/setup_fields.h"
 #include "dialogs/value_slider.h"
 #include "model/current_sheet.h"
+#include "model/quit_request.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
 #include "res/resource_ids.h"
 #include "site_config.h"
+#include "update/version_check.h"
 
 namespace tagmora {
 namespace {
@@ -69,6 +72,10 @@ bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
         workingCopy_.*check->field = IsChecked(Window(), controlId);
         return true;
     }
+    if (ColourFieldByButton(controlId)) {
+        OnColourButton(controlId);
+        return true;
+    }
     switch (controlId) {
         case IDC_SETUP_CHOOSE_FONT:
             OnChooseFont();
@@ -81,6 +88,9 @@ bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
             return true;
         case IDC_SETUP_ONLINE_HELP:
             OnOnlineHelp();
+            return true;
+        case IDC_SETUP_CHECK_VERSION:
+            OnCheckForNewVersion();
             return true;
         case IDC_SETUP_SAVE:
             OnSaveDisplayedSetup();
@@ -147,6 +157,23 @@ void SetupDialog::ApplyPaper(int buttonId) {
     ShowNumbers();
 }
 
+void SetupDialog::OnColourButton(int buttonId) {
+    const ColourField* colour = ColourFieldByButton(buttonId);
+    ColourPicker picker(workingCopy_.*colour->field, Window());
+    // A cancelled picker keeps the button's colour, whatever the picker showed last.
+    if (picker.RunModal() != IDOK)
+        return;
+    workingCopy_.*colour->field = picker.Result();
+    RedrawColourButton(buttonId);
+}
+
+void SetupDialog::RedrawColourButton(int buttonId) {
+    for (std::size_t i = 0; i < kColourFields.size(); ++i) {
+        if (kColourFields[i].buttonId == buttonId)
+            colourButtons_[i].Draw();
+    }
+}
+
 void SetupDialog::OnChooseFont() {
     const std::optional<ChosenFont> chosen = ChooseFontFace(Window(), workingCopy_.COLD);
     if (!chosen)
@@ -155,7 +182,7 @@ void SetupDialog::OnChooseFont() {
     workingCopy_.FONT = chosen->faceName;
     workingCopy_.COLD = chosen->colour;
     SetDlgItemTextA(Window(), IDC_SETUP_FONT, workingCopy_.FONT.c_str());
-    colourButtons_[0].Draw();
+    RedrawColourButton(IDC_SETUP_COLD);
 }
 
 void SetupDialog::OnChooseLogo() {
@@ -177,6 +204,13 @@ void SetupDialog::OnCharacterMap() {
 
 void SetupDialog::OnOnlineHelp() {
     ShellExecuteA(Window(), "open", TAGMORA_GUIDE_URL, "", "", SW_SHOWMAXIMIZED);
+}
+
+void SetupDialog::OnCheckForNewVersion() {
+    VersionCheck(Window()).RunModal();
+    // The user went to fetch the newer version: the program is closing.
+    if (QuitRequested())
+        EndDialog(IDCANCEL);
 }
 
 void SetupDialog::OnSaveDisplayedSetup() {

@@ -35,10 +35,13 @@ class SetupDialog : public Dialog {
     void OnSliderClicked(int sliderId);
     void OpenValueSlider(int sliderId);
     void ApplyPaper(int buttonId);
+    void OnColourButton(int buttonId);
+    void RedrawColourButton(int buttonId);
     void OnChooseFont();
     void OnChooseLogo();
     void OnCharacterMap();
     void OnOnlineHelp();
+    void OnCheckForNewVersion();
     void OnSaveDisplayedSetup();
     void OnLoadSavedSetup();
     void OnConfirm();
@@ -47,6 +50,7 @@ class SetupDialog : public Dialog {
     SheetSettings& settings_;
     SheetSettings workingCopy_;
     Canvas canvas_;
+    // In the order of the colour fields' table.
     std::array<ColourButton, 4> colourButtons_;
     // The "»" pressed while the left button is still down: its slider opens at the release.
     int pendingSlider_ = 0;
