@@ -131,6 +131,23 @@ bool ChooseBoldCourierInMaroon(const ProgramSession& session, HWND setup) {
     return chooser && WaitUntil([&] { return !IsWindow(chooser); }, 5s);
 }
 
+// The colour button's picker, given 255 as its red and ended with the picker's button.
+void PickRed(const ProgramSession& session, HWND setup, int buttonId, int pickerButton) {
+    Click(ControlCentre(setup, buttonId));
+    const HWND picker = WaitForWindow(session, "Color Picker", 5s);
+    ASSERT_NE(nullptr, picker) << buttonId << " opened no Colour Picker";
+    Click(ControlCentre(picker, IDC_RED_EDIT));
+    PressKey(VK_HOME);
+    PressKeys({VK_SHIFT, VK_END});
+    TypeText("255");
+    Click(ControlCentre(picker, pickerButton));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picker); }, 5s));
+}
+
+COLORREF Swatch(HWND setup, int buttonId) {
+    return ScreenCapture(ClientRectOnScreen(setup)).At(ControlCentre(setup, buttonId));
+}
+
 bool IsInk(COLORREF c) {
     return GetRValue(c) < 0xA0 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60;
 }
@@ -165,6 +182,11 @@ TEST_F(SetupDialogTest, CancelAfterSlidersTicksAndColoursLeavesWmDatByteForByte)
     MoveBeyond(trackbar, false, setup, IDC_SETUP_COLS, "1");
     ClickToClose(trackbar, setup, IDC_SETUP_COLS_SLIDER);
 
+    // A picker ended with Cancel keeps its button's colour; one ended with OK shows its colour at once.
+    PickRed(*session, setup, IDC_SETUP_COLD, IDCANCEL);
+    PickRed(*session, setup, IDC_SETUP_COLDIV, IDOK);
+    EXPECT_TRUE(NearColour(Swatch(setup, IDC_SETUP_COLD), RGB(0, 0, 0)));
+    EXPECT_TRUE(NearColour(Swatch(setup, IDC_SETUP_COLDIV), RGB(0xFF, 0, 0)));
     Click(ControlCentre(setup, IDC_SETUP_YFLP));
     Click(ControlCentre(setup, IDC_SETUP_BDON));
     EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(setup, IDC_SETUP_YFLP), BM_GETCHECK, 0, 0));
@@ -271,8 +293,7 @@ TEST_F(SetupDialogTest, ALoadedSetupStandsInThePreviewAndAChosenFontGivesOnlyIts
     ASSERT_TRUE(setup = OpenSetup(*session));
     ASSERT_TRUE(ChooseBoldCourierInMaroon(*session, setup));
     EXPECT_EQ("Courier New", Box(setup, IDC_SETUP_FONT));
-    const POINT swatch = ControlCentre(setup, IDC_SETUP_COLD);
-    EXPECT_TRUE(NearColour(ScreenCapture(ClientRectOnScreen(setup)).At(swatch), kMaroon));
+    EXPECT_TRUE(NearColour(Swatch(setup, IDC_SETUP_COLD), kMaroon));
     ASSERT_TRUE(PressToClose(setup, IDC_SETUP_OK));
     // The same labels in another face and colour: other pixels are ink, and some of them maroon.
     const ScreenCapture courier(preview);
