@@ -20,9 +20,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::TestFolder;
 
-constexpr COLORREF kEnabledFill = RGB(0xFF, 0xFF, 0xFF);
-constexpr COLORREF kDisabledFill = RGB(0xFE, 0xF4, 0xD6);
-
 // The Setup Dialog, once the Setup button has opened it; null otherwise.
 HWND OpenSetup(const ProgramSession& session) {
     Click(ControlCentre(session.MainWindow(), IDC_SETUP));
@@ -37,20 +34,20 @@ SheetSettings SettingsIn(const std::string& file) {
     return SheetIn(file).Settings();
 }
 
+HWND UnderPointer() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    return WindowFromPoint(pointer);
+}
+
 // A "»" clicked as a person clicks it; the trackbar of the Value Slider it opened, which holds the
 // pointer, or null.
 HWND OpenSlider(HWND setup, int sliderId) {
     Click(ControlCentre(setup, sliderId));
-    HWND trackbar = nullptr;
-    WaitUntil(
-        [&] {
-            POINT pointer{};
-            GetCursorPos(&pointer);
-            trackbar = WindowFromPoint(pointer);
-            return GetParent(trackbar) != setup && GetDlgCtrlID(trackbar) == IDC_SLIDER_TRACKBAR;
-        },
-        5s);
-    return GetParent(trackbar) != setup ? trackbar : nullptr;
+    const auto grabbed = [setup] {
+        return GetParent(UnderPointer()) != setup && GetDlgCtrlID(UnderPointer()) == IDC_SLIDER_TRACKBAR;
+    };
+    return WaitUntil(grabbed, 5s) ? UnderPointer() : nullptr;
 }
 
 // The pointer, no button held, beyond one end of the trackbar: the box follows while the popup is open.
@@ -67,8 +64,7 @@ void ClickToClose(HWND trackbar, HWND setup, int sliderId) {
     GetCursorPos(&pointer);
     Click(pointer);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(trackbar); }, 3s)) << "a click did not close the slider";
-    GetCursorPos(&pointer);
-    EXPECT_EQ(GetDlgItem(setup, sliderId), WindowFromPoint(pointer));
+    EXPECT_EQ(GetDlgItem(setup, sliderId), UnderPointer());
 }
 
 // Types the name into the file chooser that the button opened, and confirms it.
@@ -298,8 +294,7 @@ TEST_F(SetupDialogTest, ALoadedSetupStandsInThePreviewAndAChosenFontGivesOnlyIts
     // The same labels in another face and colour: other pixels are ink, and some of them maroon.
     const ScreenCapture courier(preview);
     EXPECT_TRUE(courier.SavePng(ScreenshotPath("setup_preview_courier.png")));
-    int changedInk = 0;
-    int maroon = 0;
+    int changedInk = 0, maroon = 0;
     for (int y = preview.top; y < preview.bottom; ++y) {
         for (int x = preview.left; x < preview.right; ++x) {
             changedInk += IsInk(tahoma.At({x, y})) != IsInk(courier.At({x, y}));

@@ -1,4 +1,4 @@
-// The arithmetic that the Value Slider and the file choosers of the Setup Dialog rely on.
+// The Value Slider's mapping between a sheet value and its trackbar position.
 #include "dialogs/setup_fields.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +15,6 @@ TEST(SetupFieldsTest, TheSliderShowsTheMaximumAtTheTopAndPutsAValueOutsideItsRan
     EXPECT_EQ(250, InvertedTrackbarPosition(-5, 150, 250));
     EXPECT_EQ(250, InvertedTrackbarPosition(INT_MIN, 150, 250));
     EXPECT_EQ(150, InvertedTrackbarPosition(INT_MAX, 150, 250));
-}
-
-TEST(SetupFieldsTest, AChooserFilterEndsWithTheTwoTerminatorsThePlatformLooksFor) {
-    const std::string filter = FileChooserFilter("Tagmora Pro (*.tgm)|*.tgm||");
-    EXPECT_EQ(std::string("Tagmora Pro (*.tgm)\0*.tgm\0\0", 27), filter);
 }
 
 }  // namespace
