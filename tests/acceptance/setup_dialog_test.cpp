@@ -43,6 +43,10 @@ HWND UnderPointer() {
 // A "»" clicked as a person clicks it; the trackbar of the Value Slider it opened, which holds the
 // pointer, or null.
 HWND OpenSlider(HWND setup, int sliderId) {
+    // Settled first: a report of this move that reached the program after the thumb was grabbed would
+    // drag the thumb back towards the "»".
+    MovePointer(ControlCentre(setup, sliderId));
+    Sleep(250);
     Click(ControlCentre(setup, sliderId));
     const auto grabbed = [setup] {
         return GetParent(UnderPointer()) != setup && GetDlgCtrlID(UnderPointer()) == IDC_SLIDER_TRACKBAR;
@@ -169,7 +173,12 @@ TEST_F(SetupDialogTest, CancelAfterSlidersTicksAndColoursLeavesWmDatByteForByte)
     // COLS 2 in the range 1 to 8: position 7, six steps below the top, where the pointer holds the thumb.
     HWND trackbar = nullptr;
     ASSERT_TRUE(trackbar = OpenSlider(setup, IDC_SETUP_COLS_SLIDER)) << "no slider holds the pointer";
-    EXPECT_EQ(7, SendMessageA(trackbar, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(7, SendMessageA(trackbar, TBM_GETPOS, 0, 0)) << "the box shows " << Box(setup, IDC_SETUP_COLS);
+    RECT popup{}, chevron{};  // the popup stands on the "»", its bottom edge at the middle of it
+    GetWindowRect(GetParent(trackbar), &popup);
+    GetWindowRect(GetDlgItem(setup, IDC_SETUP_COLS_SLIDER), &chevron);
+    EXPECT_EQ(chevron.left, popup.left);
+    EXPECT_EQ((chevron.top + chevron.bottom) / 2, popup.bottom);
     const RECT track = ClientRectOnScreen(trackbar);
     POINT pointer{};
     GetCursorPos(&pointer);
