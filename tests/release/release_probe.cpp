@@ -1,8 +1,8 @@
-// Does what Explorer does with a file, for the release check: runs a shell verb on it ("open" on a
-// shortcut, a program or a setup file; "print" on a setup file), then reports what appeared as NAME=value
-// lines: the program's Main Window (closed again as a person would, so that it saves its sheet), any
-// message of the program (answered with OK) and the exit code of the program that ran.
-//   release_probe <verb> <file>
+// Does what Explorer does with a file, for the release check: runs a shell verb on it, then reports as
+// NAME=value lines what appeared: the program's Main Window (closed again a second later, as a person
+// would, so that it has loaded a setup file named on its command line and saves its sheet), each message
+// of the program (answered with OK), and the exit code of the program.
+//   release_probe <verb> <file> [parameters]
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -21,74 +21,66 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-BOOL CALLBACK AppendStaticText(HWND child, LPARAM text) {
-    char className[16] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") == 0)
-        *reinterpret_cast<std::string*>(text) += TextOf(child);
+BOOL CALLBACK AppendText(HWND child, LPARAM text) {
+    *reinterpret_cast<std::string*>(text) += TextOf(child);
     return TRUE;
 }
 
-struct Seen {
-    HWND mainWindow = nullptr;
-    HWND message = nullptr;
+struct Search {
+    std::string prefix;
+    HWND found;
 };
 
-BOOL CALLBACK FindProgramWindows(HWND window, LPARAM parameter) {
-    auto* seen = reinterpret_cast<Seen*>(parameter);
-    if (!IsWindowVisible(window))
-        return TRUE;
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    const std::string title = TextOf(window);
-    if (title.rfind("Tagmora v", 0) == 0)
-        seen->mainWindow = window;
-    else if (title == "Tagmora Professional" && std::string(className) == "#32770")
-        seen->message = window;
+BOOL CALLBACK MatchTitle(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    if (IsWindowVisible(window) && TextOf(window).rfind(search->prefix, 0) == 0)
+        search->found = window;
     return TRUE;
+}
+
+// The visible top-level window whose title starts with the text, of any process (a shortcut may start
+// the program through another one).
+HWND FindTitled(const char* prefix) {
+    Search search{prefix, nullptr};
+    EnumWindows(&MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: release_probe <verb> <file>\n");
+    if (argc < 3)
         return 2;
-    }
     SHELLEXECUTEINFOA shell{};
     shell.cbSize = sizeof shell;
-    shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     shell.lpVerb = argv[1];
     shell.lpFile = argv[2];
+    shell.lpParameters = argc > 3 ? argv[3] : nullptr;
     shell.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExA(&shell)) {
         std::printf("SHELL_ERROR=%lu\n", GetLastError());
         return 1;
     }
-    // A shortcut may start the program through another process: the program is whoever owns its window.
     HANDLE program = shell.hProcess;
     bool closing = false;
-    for (int tick = 0; tick < 1200; ++tick) {
-        Seen seen;
-        EnumWindows(&FindProgramWindows, reinterpret_cast<LPARAM>(&seen));
-        if (seen.message) {
+    for (int tick = 0; tick < 1200; ++tick, Sleep(50)) {
+        if (HWND message = FindTitled("Tagmora Professional")) {
             std::string text;
-            EnumChildWindows(seen.message, &AppendStaticText, reinterpret_cast<LPARAM>(&text));
+            EnumChildWindows(message, &AppendText, reinterpret_cast<LPARAM>(&text));
             std::printf("MESSAGE=%s\n", text.c_str());
-            PostMessageA(seen.message, WM_COMMAND, IDOK, 0);
+            PostMessageA(message, WM_COMMAND, IDOK, 0);
+            Sleep(500);
         }
-        if (seen.mainWindow && !closing) {
-            std::printf("WINDOW=%s\n", TextOf(seen.mainWindow).c_str());
+        HWND mainWindow = FindTitled("Tagmora v");
+        if (mainWindow && !closing) {
+            std::printf("WINDOW=%s\n", TextOf(mainWindow).c_str());
             DWORD processId = 0;
-            GetWindowThreadProcessId(seen.mainWindow, &processId);
-            if (HANDLE owner = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
-                if (program)
-                    CloseHandle(program);
-                program = owner;
-            }
-            // A setup file named on the command line is loaded at the window's first timer tick.
+            GetWindowThreadProcessId(mainWindow, &processId);
+            if (!program)
+                program = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
             Sleep(1000);
-            PostMessageA(seen.mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageA(mainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
             closing = true;
         }
         DWORD code = 0;
@@ -97,8 +89,6 @@ int main(int argc, char** argv) {
             std::printf("EXIT=%lu\n", code);
             return 0;
         }
-        std::fflush(stdout);
-        Sleep(50);
     }
     std::printf("TIMEOUT=60s\n");
     return 1;
