@@ -1,6 +1,7 @@
 #include "print/print_job.h"
 
 #include <commdlg.h>
+#include <winspool.h>
 
 #include "model/user_message.h"
 #include "print/printed_log.h"
@@ -109,6 +110,25 @@ void PrintJob(HWND ownerWindow, LabelSheet& sheet) {
         return;
     const OwnedDC printer(dialog.hDC);
     PrintOnDevice(printer.Get(), ownerWindow, sheet);
+}
+
+bool PrintOnDefaultPrinter(HWND ownerWindow, LabelSheet& sheet) {
+    if (EnabledShownSlots(sheet).empty()) {
+        ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
+        return false;
+    }
+    char name[512] = {};
+    DWORD size = sizeof name;
+    if (!GetDefaultPrinterA(name, &size)) {
+        ShowUserMessage(kNoDefaultPrinterMessage, ownerWindow);
+        return false;
+    }
+    const OwnedDC printer(CreateDCA("WINSPOOL", name, nullptr, nullptr));
+    if (!printer) {
+        ShowUserMessage(kNotPrintedMessage, ownerWindow);
+        return false;
+    }
+    return PrintOnDevice(printer.Get(), ownerWindow, sheet);
 }
 
 }  // namespace tagmora
