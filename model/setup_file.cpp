@@ -1,5 +1,7 @@
 #include "model/setup_file.h"
 
+#include <algorithm>
+
 #include "model/text_value_codec.h"
 #include "model/working_folder.h"
 
@@ -94,6 +96,10 @@ void KeepGridUsable(SheetSettings& s) {
         s.WMM = defaults.WMM;
     if (s.HMM <= 0)
         s.HMM = defaults.HMM;
+    s.WMM = std::min(s.WMM, kMaxPaperMillimetres);
+    s.HMM = std::min(s.HMM, kMaxPaperMillimetres);
+    for (std::int32_t* length : {&s.COLSPC, &s.ROWSPC, &s.TOPMRG, &s.LFTMRG, &s.RGTMRG, &s.BOTMRG})
+        *length = std::clamp(*length, -kMaxOffsetMillimetres, kMaxOffsetMillimetres);
 }
 
 void ReadSetupFile(std::string_view text, LabelSheet& sheet) {

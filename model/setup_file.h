@@ -16,9 +16,15 @@ std::string WriteSetupFile(const LabelSheet& sheet);
 // nothing is ever reported. The logo aspect is left alone.
 void ReadSetupFile(std::string_view text, LabelSheet& sheet);
 
+// The physical range of the lengths read from a file: paper up to ten metres a side, margins and gaps up
+// to ten metres either way. Far past any real sheet, and far from the int32 limits near which the widths
+// and sizes on a page overflowed.
+constexpr std::int32_t kMaxPaperMillimetres = 10000;
+constexpr std::int32_t kMaxOffsetMillimetres = 10000;
+
 // Brings numbers that nothing downstream can work with back into a usable range: COLS and ROWS at least 1,
-// COLS x ROWS at most the slot count (ROWS gives way), WMM and HMM above 0 (else their defaults).
-// Values that still work are kept as they are.
+// COLS x ROWS at most the slot count (ROWS gives way), WMM and HMM above 0 (else their defaults) and
+// lengths into their physical range. Values that still work are kept as they are.
 void KeepGridUsable(SheetSettings& settings);
 
 }  // namespace tagmora
