@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 #include "model/file_system.h"
 
@@ -50,6 +51,8 @@ FileErrorCause CauseFromErrno(int error, const std::string& nativePath) {
             return FileErrorCause::DiskFull;
         case EIO:
             return FileErrorCause::HardwareError;
+        case EEXIST:
+            return FileErrorCause::AlreadyExists;
         case EBUSY:
         case ETXTBSY:
             return FileErrorCause::SharingViolation;
@@ -114,6 +117,13 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileE
     }
 }
 
+std::optional<std::uint64_t> InputFile::RegularFileSize() const {
+    struct stat info {};
+    if (fstat(static_cast<int>(handle_), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const std::string nativePath = NativePath(path);
     const std::string temporary = nativePath + ".~tmp";
@@ -147,6 +157,15 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
         unlink(temporary.c_str());
         return cause;
     }
+    return std::nullopt;
+}
+
+std::optional<FileErrorCause> RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    struct stat existing {};
+    if (lstat(NativePath(to).c_str(), &existing) == 0)
+        return FileErrorCause::AlreadyExists;
+    if (rename(NativePath(from).c_str(), NativePath(to).c_str()) != 0)
+        return CauseFromErrno(errno, NativePath(from));
     return std::nullopt;
 }
 

@@ -56,6 +56,9 @@ FileErrorCause CauseFromLastError() {
             return FileErrorCause::DiskFull;
         case ERROR_HANDLE_EOF:
             return FileErrorCause::PastEnd;
+        case ERROR_ALREADY_EXISTS:
+        case ERROR_FILE_EXISTS:
+            return FileErrorCause::AlreadyExists;
         default:
             return FileErrorCause::Unknown;
     }
@@ -86,6 +89,16 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileE
         return std::nullopt;
     }
     return static_cast<std::size_t>(read);
+}
+
+std::optional<std::uint64_t> InputFile::RegularFileSize() const {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileType(AsHandle(handle_)) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(AsHandle(handle_), &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return std::nullopt;
+    }
+    return std::uint64_t{information.nFileSizeHigh} << 32 | information.nFileSizeLow;
 }
 
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
@@ -128,6 +141,12 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
         DeleteFileA(temporary.c_str());
         return cause;
     }
+    return std::nullopt;
+}
+
+std::optional<FileErrorCause> RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (!MoveFileExA(from.c_str(), to.c_str(), 0))
+        return CauseFromLastError();
     return std::nullopt;
 }
 

@@ -82,6 +82,12 @@ std::string WriteSetupFile(const LabelSheet& sheet) {
     return out;
 }
 
+bool StartsWithSetupFileHeader(std::string_view text) {
+    const std::string_view header = kSetupFileHeaderLine;
+    return text.substr(0, header.size()) == header &&
+           (text.size() == header.size() || text[header.size()] == '\r' || text[header.size()] == '\n');
+}
+
 void KeepGridUsable(SheetSettings& s) {
     const SheetSettings defaults;
     if (s.COLS < 1)

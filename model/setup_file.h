@@ -8,9 +8,14 @@
 
 namespace tagmora {
 
+constexpr const char* kSetupFileHeaderLine = "[TAGMORA PRO SETUP FILE]";
 constexpr const char* kSetupFileHeader = "[TAGMORA PRO SETUP FILE]\r\n";
 
 std::string WriteSetupFile(const LabelSheet& sheet);
+
+// Whether the text begins with the header line that starts every file the program writes, ended by CR, LF
+// or the end of the text: what tells a setup file from any other file.
+bool StartsWithSetupFileHeader(std::string_view text);
 
 // Sets the sheet's fields from the whole file text. Missing or malformed values fall back to fixed values;
 // nothing is ever reported. The logo aspect is left alone.
