@@ -63,7 +63,8 @@ class InputFile {
 };
 
 // Writes the bytes to a temporary file beside the target and then puts it in the target's place, so that a
-// failure at any point leaves the old target as it was. Empty on success, else the cause.
+// failure at any point leaves the old target as it was. A read-only target is refused (AccessDenied), as
+// the platform's own write refuses it. Empty on success, else the cause.
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // Renames a file, failing (AlreadyExists) rather than replacing anything of the new name.

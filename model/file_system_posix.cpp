@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "model/file_system.h"
 
@@ -126,11 +127,18 @@ std::optional<std::uint64_t> InputFile::RegularFileSize() const {
 
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const std::string nativePath = NativePath(path);
-    const std::string temporary = nativePath + ".~tmp";
+    // The owner's write permission stands for the Windows read-only attribute.
+    struct stat target {};
+    if (stat(nativePath.c_str(), &target) == 0 && S_ISREG(target.st_mode) && !(target.st_mode & S_IWUSR))
+        return FileErrorCause::AccessDenied;
+    const auto slash = nativePath.rfind('/');
+    std::string temporary =
+        (slash == std::string::npos ? std::string() : nativePath.substr(0, slash + 1)) + "tgmXXXXXX";
     {
-        ScopedDescriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        ScopedDescriptor file(mkstemp(temporary.data()));
         if (file.Get() < 0)
             return CauseFromErrno(errno, nativePath);
+        fchmod(file.Get(), 0644);
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t count = write(file.Get(), bytes.data() + done, bytes.size() - done);

@@ -80,7 +80,7 @@ TEST(DataFileOnWindows, AFileLockedByAnotherProgramKeepsItsContent) {
     EXPECT_EQ("Error reading data from disk:\nA sharing violation occurred while accessing " + path + ".",
               messages.Texts()[1]);
     EXPECT_EQ("the user's addresses", file.ReadAllText(true));
-    EXPECT_EQ(GetFileAttributesA((path + ".~tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(std::vector<std::string>{"wm.dat"}, folder.Entries());
 }
 
 TEST(DataFileOnWindows, AFolderCannotBeReadAsAFile) {
