@@ -1,17 +1,15 @@
 #include "render/picture_file.h"
 
+#include <optional>
 #include <utility>
 
+#include "model/file_system.h"
+#include "render/bitmap_file_check.h"
 #include "win/handle.h"
 
 namespace tagmora {
 
 namespace {
-
-FileHandle OpenForReading(const std::string& path) {
-    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
 
 // A bitmap in the pixel format of the one the device context draws on, so that copying it there converts
 // nothing: a DIB section like a DIB section (CreateCompatibleBitmap would give the screen's format).
@@ -33,6 +31,15 @@ bool NamesBitmapFile(const std::string& path) {
 }
 
 Bitmap LoadBitmapFile(const std::string& path) {
+    {
+        InputFile file = InputFile::Open(path, nullptr);
+        const std::optional<std::uint64_t> size = file.IsOpen() ? file.RegularFileSize() : std::nullopt;
+        std::string head(kBitmapHeadBytes, '\0');
+        const std::optional<std::size_t> read =
+            size ? file.Read(head.data(), head.size(), nullptr) : std::nullopt;
+        if (!read || !IsWholeBitmapFile(std::string_view(head).substr(0, *read), *size))
+            return Bitmap();
+    }
     return Bitmap(static_cast<HBITMAP>(
         LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
 }
@@ -56,8 +63,6 @@ HBITMAP PictureCache::Picture(const std::string& path) {
     picture_.Reset();
     path_ = path;
     stamp_ = stamp;
-    if (!OpenForReading(path).Valid())
-        return nullptr;
     picture_ = LoadBitmapFile(path);
     fileChecked_ = static_cast<bool>(picture_);
     return picture_.Get();

@@ -14,7 +14,8 @@ namespace tagmora {
 // A path worth loading: not empty and holding the letters "bmp" (case-sensitive) somewhere.
 bool NamesBitmapFile(const std::string& path);
 
-// LoadImageA of the file as a DIB section at its natural size; empty when it does not load.
+// LoadImageA of the file as a DIB section at its natural size; empty when it does not load, and without
+// calling the loader when the file is no ordinary file or its headers do not hold up against its size.
 Bitmap LoadBitmapFile(const std::string& path);
 
 // The last picture drawn, kept while its file stays the same: the key is the path with the file's size and
