@@ -1,5 +1,6 @@
 #include "render/picture_file.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -69,15 +70,19 @@ HBITMAP PictureCache::Picture(const std::string& path) {
 }
 
 bool PictureCache::StretchInto(HDC dc, int left, int top, int width, int height, const std::string& path,
-                               bool keepStretched) {
+                               Handover handover) {
     HBITMAP picture = Picture(path);
     BITMAP size{};
     if (!picture || !GetObject(picture, sizeof size, &size))
         return false;
     // Halftoning aligns its pattern to the brush origin, so a copy made elsewhere could differ.
-    if (keepStretched && width > 0 && height > 0 && GetStretchBltMode(dc) != HALFTONE &&
+    if (handover == Handover::KeepStretched && width > 0 && height > 0 && GetStretchBltMode(dc) != HALFTONE &&
         StretchKept(dc, picture, size, left, top, width, height)) {
         return true;
+    }
+    if (handover == Handover::Reduced) {
+        picture = ReducedPicture(picture, size, width, height);
+        GetObject(picture, sizeof size, &size);
     }
     const MemoryDC source(dc);
     const ScopedSelection selection(source.Get(), picture);
@@ -112,10 +117,37 @@ bool PictureCache::StretchKept(HDC dc, HBITMAP picture, const BITMAP& size, int 
     return BitBlt(dc, left, top, width, height, stretchedSource_.Get(), 0, 0, SRCCOPY) != FALSE;
 }
 
+HBITMAP PictureCache::ReducedPicture(HBITMAP picture, const BITMAP& size, int width, int height) {
+    if (reduced_)
+        return reduced_.Get();
+    if (width <= 0 || height <= 0 || (width >= size.bmWidth && height >= size.bmHeight))
+        return picture;
+    const int reducedWidth = std::min<int>(width, size.bmWidth);
+    const int reducedHeight = std::min<int>(height, size.bmHeight);
+    BITMAPINFO info = TopDownBitmapInfo(reducedWidth, reducedHeight, 24);
+    void* bits = nullptr;
+    Bitmap copy(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const MemoryDC source(nullptr);
+    const MemoryDC target(nullptr);
+    if (!copy || !source.Get() || !target.Get())
+        return picture;
+    {
+        const ScopedSelection from(source.Get(), picture);
+        const ScopedSelection to(target.Get(), copy.Get());
+        SetStretchBltMode(target.Get(), HALFTONE);
+        SetBrushOrgEx(target.Get(), 0, 0, nullptr);
+        StretchBlt(target.Get(), 0, 0, reducedWidth, reducedHeight, source.Get(), 0, 0, size.bmWidth,
+                   size.bmHeight, SRCCOPY);
+    }
+    reduced_ = std::move(copy);
+    return reduced_.Get();
+}
+
 void PictureCache::DropStretched() {
     // Deleting the memory device context releases the bitmap selected into it.
     stretchedSource_.Reset();
     stretched_.Reset();
+    reduced_.Reset();
 }
 
 void PictureCache::Clear() {
