@@ -73,7 +73,8 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
             // printer's margins prints the same on the next.
             const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
             const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
-            sheet.MutableSettings().logoAspect = Canvas::PictureAspect(sheet.Settings().LOGO);
+            // From the picture the job's canvas keeps: a large logo file is loaded once per job.
+            sheet.MutableSettings().logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
             printed = StartPage(printer) > 0;
             if (printed) {
                 ScopedCanvasTarget onPrinter(canvas, printer);
