@@ -18,16 +18,20 @@ std::string FullPath(const std::string& path) {
     return length > 0 && length < sizeof full ? std::string(full) : path;
 }
 
-// A load that cannot open its file gives the defaults, silently: right for "wm.dat", wrong for a print,
-// which would put the default sheet on paper. So a file that cannot be opened is said and refused here,
-// and any load that did not read the file ends the print too.
+// A path that leads to no file gives the defaults, silently: right for "wm.dat", wrong for a print, which
+// would put the default sheet on paper. Here it is said like any other file that cannot be read (a refused
+// file has been reported by the load itself).
 bool LoadForPrint(LabelSheet& sheet, const std::string& path) {
-    FileErrorCause cause = FileErrorCause::Unknown;
-    if (!InputFile::Open(path, &cause).IsOpen()) {
-        ShowUserMessage(kReadErrorPrefix + FileErrorDescription(cause, path));
-        return false;
+    switch (LoadSheetFromPath(sheet, path)) {
+        case SheetLoad::Read:
+            return true;
+        case SheetLoad::Defaults:
+            ShowUserMessage(kReadErrorPrefix + FileErrorDescription(FileErrorCause::FileNotFound, path));
+            return false;
+        case SheetLoad::Refused:
+            break;
     }
-    return LoadSheetFromPath(sheet, path) == SheetLoad::Read;
+    return false;
 }
 
 }  // namespace
