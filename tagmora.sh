@@ -2,6 +2,7 @@
 # Builds and runs Tagmora Professional on Debian 12, or builds and tests every configuration.
 #   ./tagmora.sh run    install what is missing, build the Windows program, start it under Wine
 #   ./tagmora.sh test   install what is missing, build every configuration, run every test
+#   ./tagmora.sh release   install what is missing, build the zip and the installer into build/release/
 # Build folders live in build/ (or $TAGMORA_BUILD); a second run installs nothing and builds incrementally.
 set -u -o pipefail
 
@@ -16,12 +17,13 @@ RUN_SECONDS=${TAGMORA_RUN_SECONDS:-6}
 
 PACKAGES=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev googletest libgtest-dev
     mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 fonts-wine fonts-liberation
-    xvfb xdotool imagemagick ghostscript)
+    xvfb xdotool imagemagick ghostscript nsis)
 
 NATIVE=$BUILD/native
 FUZZ=$BUILD/fuzz
 WIN32=$BUILD/win32
 WIN64=$BUILD/win64
+RELEASE=$BUILD/release
 
 SETUP_TIME=0
 BUILD_TIME=0
@@ -95,10 +97,12 @@ configure_fuzz() {
     configure "$FUZZ" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
         -DTAGMORA_FUZZ=ON
 }
+# The 32-bit product also packs the release (zip and installer) into build/release/.
 configure_windows() {
-    local dir=$1 toolchain=i686
-    [ "$dir" = "$WIN64" ] && toolchain=x86_64
-    configure "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$toolchain-mingw.cmake"
+    local dir=$1 toolchain=i686 release=-DTAGMORA_RELEASE_DIR=$RELEASE
+    [ "$dir" = "$WIN64" ] && toolchain=x86_64 release=
+    configure "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-$toolchain-mingw.cmake" \
+        ${release:+"$release"}
 }
 
 # build NAME DIR [ninja targets]
@@ -329,11 +333,28 @@ command_run() {
     exit "$status"
 }
 
+command_release() {
+    local start
+    start=$(now)
+    install_missing || {
+        fail "package installation"
+        finish
+    }
+    add_time SETUP_TIME "$start"
+    start=$(now)
+    { configure_windows "$WIN32" && build "the release of the 32-bit product" "$WIN32" release; } || finish
+    add_time BUILD_TIME "$start"
+    say "Release in $RELEASE"
+    ls -l "$RELEASE"
+    finish
+}
+
 case "${1:-}" in
 test) command_test ;;
 run) command_run ;;
+release) command_release ;;
 *)
-    echo "usage: $0 run | test" >&2
+    echo "usage: $0 run | test | release" >&2
     exit 2
     ;;
 esac

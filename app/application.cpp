@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/gdiplus_paint.h"
 #include "app/main_window.h"
+#include "app/print_command.h"
 #include "app/program_path.h"
 #include "model/quit_request.h"
 #include "model/user_message.h"
@@ -42,6 +43,9 @@ class OleSession {
 int RunApplication(const std::string& commandLine) {
     ClearQuitRequest();
     SetWorkingFolder(ProgramFolder());
+    const CommandLine command = ParseCommandLine(commandLine);
+    if (command.print)
+        return PrintSetupFile(command.setupPath);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -50,7 +54,7 @@ int RunApplication(const std::string& commandLine) {
     std::optional<GdiplusSession> gdiplus;
     gdiplus.emplace();
     auto mainWindow = std::make_unique<MainWindow>();
-    mainWindow->SetPendingSetupPath(SetupPathFromCommandLine(commandLine));
+    mainWindow->SetPendingSetupPath(command.setupPath);
     const INT_PTR result = mainWindow->RunModal();
     gdiplus.reset();
     // Deleting the Main Window deletes the Preview Control, which saves the sheet to "wm.dat".

@@ -23,4 +23,18 @@ std::string SetupPathFromCommandLine(const std::string& commandLine) {
     return commandLine.substr(begin, end - begin);
 }
 
+CommandLine ParseCommandLine(const std::string& commandLine) {
+    std::string::size_type begin = 0;
+    while (begin < commandLine.size() && IsBlank(commandLine[begin]))
+        ++begin;
+    // A Windows path never starts with "/p" and a separator, so the switch cannot hide a file's name.
+    const bool hasSwitch = commandLine.size() >= begin + 2 && commandLine[begin] == '/' &&
+                           (commandLine[begin + 1] == 'p' || commandLine[begin + 1] == 'P');
+    const std::string::size_type after = begin + 2;
+    if (hasSwitch &&
+        (after == commandLine.size() || IsBlank(commandLine[after]) || commandLine[after] == '"'))
+        return {true, SetupPathFromCommandLine(commandLine.substr(after))};
+    return {false, SetupPathFromCommandLine(commandLine)};
+}
+
 }  // namespace tagmora

@@ -1,5 +1,5 @@
 #pragma once
-// The program's command line: an optional setup file path.
+// The program's command line: an optional setup file path, or "/p" and a setup file to print.
 
 #include <string>
 
@@ -9,5 +9,15 @@ namespace tagmora {
 // and so is one pair of surrounding quotation marks, because Explorer and shortcuts quote a path that
 // holds spaces ("C:\My Labels\home.tgm") and a quoted name would never open.
 std::string SetupPathFromCommandLine(const std::string& commandLine);
+
+struct CommandLine {
+    // "/p <path>" (or "/P"), as Explorer's "Print" verb passes it: print that file's labels and end.
+    bool print = false;
+    std::string setupPath;
+};
+
+// A command line that starts with the switch "/p" (followed by a blank, a quotation mark or nothing) asks
+// for a print; any other is a setup file path, as SetupPathFromCommandLine reads it.
+CommandLine ParseCommandLine(const std::string& commandLine);
 
 }  // namespace tagmora

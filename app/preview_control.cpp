@@ -42,12 +42,15 @@ PreviewControl::PreviewControl(HWND dialog, int placeholderId)
     const Placeholder placeholder = TakePlaceholder(dialog, placeholderId);
     CreateObjectWindow(kWindowClass, &ObjectWindowProcedure<PreviewControl>, dialog, placeholderId,
                        placeholder.place, this);
-    LoadFromPath(StateFilePath());
+    saveAtExit_ = LoadStateFile(sheet_, StateFilePath()).saveAtExit;
+    LayOutForScreen();
+    Redraw();
 }
 
 PreviewControl::~PreviewControl() {
     DestroyObjectWindow(window_);
-    SaveToPath(StateFilePath());
+    if (saveAtExit_)
+        SaveToPath(StateFilePath());
     if (CurrentSheet() == this)
         SetCurrentSheet(nullptr);
 }

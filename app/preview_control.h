@@ -19,9 +19,10 @@ namespace tagmora {
 class PreviewControl final : public SheetHolder {
   public:
     // Takes the place and the id of the dialog's placeholder control (which it destroys), then makes the
-    // working folder the current directory and loads "wm.dat" from it (defaults when there is none).
+    // working folder the current directory and loads "wm.dat" from it (defaults when there is none, or
+    // when it is refused and set aside).
     PreviewControl(HWND dialog, int placeholderId);
-    // Saves the sheet to "wm.dat" in the working folder.
+    // Saves the sheet to "wm.dat" in the working folder, unless a refused "wm.dat" could not be set aside.
     ~PreviewControl();
     PreviewControl(const PreviewControl&) = delete;
     PreviewControl& operator=(const PreviewControl&) = delete;
@@ -40,8 +41,8 @@ class PreviewControl final : public SheetHolder {
     void LayOutForScreen();
     // Repaints at once (invalidate, erase, update now).
     void Redraw() override;
-    // Reads a setup file into the sheet (the defaults when it cannot be opened), then lays out and
-    // repaints.
+    // Reads a setup file into the sheet (the defaults when there is none; the sheet as it was, after a
+    // message, when it is refused), then lays out and repaints.
     void LoadFromPath(const std::string& path) override;
     // Writes the sheet as a setup file; false after the write message when that failed.
     bool SaveToPath(const std::string& path) const override;
@@ -69,6 +70,7 @@ class PreviewControl final : public SheetHolder {
     SheetLayout layout_;
     DevicePoint leftPress_;
     DevicePoint rightPress_;
+    bool saveAtExit_ = true;
 };
 
 }  // namespace tagmora

@@ -12,8 +12,8 @@ namespace tagmora {
 class SheetHolder {
   public:
     virtual LabelSheet& Sheet() = 0;
-    // Reads a setup file into the sheet (the defaults when it cannot be opened), then lays the sheet out
-    // and repaints it.
+    // Reads a setup file into the sheet (the defaults when there is none; the sheet as it was, after a
+    // message, when it is refused), then lays the sheet out and repaints it.
     virtual void LoadFromPath(const std::string& path) = 0;
     // Writes the sheet as a setup file; false after the write message when that failed.
     virtual bool SaveToPath(const std::string& path) const = 0;

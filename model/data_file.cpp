@@ -40,6 +40,12 @@ const char* CauseTemplate(FileErrorCause cause) {
             return "Disk full while accessing %1.";
         case FileErrorCause::PastEnd:
             return "An attempt was made to access %1 past its end.";
+        case FileErrorCause::AlreadyExists:
+            return "%1 already exists.";
+        case FileErrorCause::NotAFile:
+            return "%1 is not an ordinary file but a device, a pipe or a folder, and was not read.";
+        case FileErrorCause::TooLarge:
+            return "%1 is larger than 64 MiB, far larger than any setup file, and was not read.";
         case FileErrorCause::Unknown:
             break;
     }
@@ -67,30 +73,40 @@ bool DataFile::Exists() const {
     return InputFile::Open(path_, nullptr).IsOpen();
 }
 
-std::string DataFile::ReadAllText(bool report) const {
+FileText DataFile::Read() const {
     FileErrorCause cause = FileErrorCause::Unknown;
     InputFile file = InputFile::Open(path_, &cause);
-    if (file.IsOpen()) {
-        std::string text;
-        char block[kBlockSize];
-        for (;;) {
-            const auto count = file.Read(block, kBlockSize, &cause);
-            if (!count) {
-                // A file that fails part-way is treated as unreadable: half a setup is worse than a message.
-                text.clear();
-                break;
-            }
-            const void* zero = std::memchr(block, 0, *count);
-            const std::size_t usable =
-                zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - block) : *count;
-            text.append(block, usable);
-            if (*count < kBlockSize)
-                return text;
-        }
+    if (!file.IsOpen())
+        return {{}, cause};
+    const std::optional<std::uint64_t> size = file.RegularFileSize();
+    if (!size)
+        return {{}, FileErrorCause::NotAFile};
+    if (*size > kMaxReadBytes)
+        return {{}, FileErrorCause::TooLarge};
+    std::string text;
+    std::uint64_t total = 0;
+    char block[kBlockSize];
+    for (;;) {
+        const auto count = file.Read(block, kBlockSize, &cause);
+        // A file that fails part-way is treated as unreadable: half a setup is worse than a message.
+        if (!count)
+            return {{}, cause};
+        // A file that grows while it is read is held to the limit too.
+        total += *count;
+        if (total > kMaxReadBytes)
+            return {{}, FileErrorCause::TooLarge};
+        const void* zero = std::memchr(block, 0, *count);
+        text.append(block, zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - block) : *count);
+        if (*count < kBlockSize)
+            return {std::move(text), std::nullopt};
     }
-    if (report)
-        ShowUserMessage(kReadErrorPrefix + FileErrorDescription(cause, path_));
-    return {};
+}
+
+std::string DataFile::ReadAllText(bool report) const {
+    FileText read = Read();
+    if (read.failure && report)
+        ShowUserMessage(kReadErrorPrefix + FileErrorDescription(*read.failure, path_));
+    return std::move(read.text);
 }
 
 std::optional<std::int32_t> DataFile::WriteAllText(const std::string& text, bool report) const {

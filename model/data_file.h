@@ -16,6 +16,12 @@ constexpr const char* kWriteErrorPrefix = "Error exporting data to disk:\n";
 // The user's text for a cause, with %1 replaced by the path and cut to at most 254 characters.
 std::string FileErrorDescription(FileErrorCause cause, const std::string& path);
 
+// A whole file's text, or why there is none.
+struct FileText {
+    std::string text;
+    std::optional<FileErrorCause> failure;
+};
+
 class DataFile {
   public:
     // With createFolder on and a backslash in the path, the folder before the last backslash is created
@@ -26,8 +32,10 @@ class DataFile {
 
     bool Exists() const;
 
-    // Reads in blocks of 2048 bytes; each block counts up to its first zero byte. On failure (reported when
-    // report is on) the result is empty.
+    // Reads in blocks of 2048 bytes; each block counts up to its first zero byte. Only an ordinary file of
+    // at most kMaxReadBytes is read, so that every read ends, in memory. Never reports.
+    FileText Read() const;
+    // Read, with the read message on failure (when report is on), when the result is empty.
     std::string ReadAllText(bool report) const;
 
     // Replaces the file's content with the text through a temporary file, so the old file survives any

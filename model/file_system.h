@@ -25,7 +25,14 @@ enum class FileErrorCause {
     LockingViolation,
     DiskFull,
     PastEnd,
+    AlreadyExists,
+    // Refused by this program rather than the platform: a read must end, and in memory.
+    NotAFile,  // a device, pipe or folder, which may never end
+    TooLarge,  // more than kMaxReadBytes
 };
+
+// Far more than any file the program reads: 128 addresses of 100 KB make a setup file of 13 MB.
+constexpr std::uint64_t kMaxReadBytes = 64u << 20;
 
 // A file open for reading; closed when it goes out of scope.
 class InputFile {
@@ -41,6 +48,8 @@ class InputFile {
     static InputFile Open(const std::string& path, FileErrorCause* cause);
 
     bool IsOpen() const { return handle_ != kClosed; }
+    // The size of an ordinary file on a disk; empty for a device, a pipe or a folder.
+    std::optional<std::uint64_t> RegularFileSize() const;
     // The number of bytes read (0 at the end), or empty with the cause when the read failed.
     std::optional<std::size_t> Read(char* buffer, std::size_t size, FileErrorCause* cause);
 
@@ -54,8 +63,12 @@ class InputFile {
 };
 
 // Writes the bytes to a temporary file beside the target and then puts it in the target's place, so that a
-// failure at any point leaves the old target as it was. Empty on success, else the cause.
+// failure at any point leaves the old target as it was. A read-only target is refused (AccessDenied), as
+// the platform's own write refuses it. Empty on success, else the cause.
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// Renames a file, failing (AlreadyExists) rather than replacing anything of the new name.
+std::optional<FileErrorCause> RenameWithoutReplacing(const std::string& from, const std::string& to);
 
 // Creates one folder level; a failure (it exists, or its parent is missing) is not an error here.
 void CreateFolderIgnoringFailure(const std::string& folder);

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 #include "model/file_system.h"
 
@@ -50,6 +52,8 @@ FileErrorCause CauseFromErrno(int error, const std::string& nativePath) {
             return FileErrorCause::DiskFull;
         case EIO:
             return FileErrorCause::HardwareError;
+        case EEXIST:
+            return FileErrorCause::AlreadyExists;
         case EBUSY:
         case ETXTBSY:
             return FileErrorCause::SharingViolation;
@@ -114,13 +118,27 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileE
     }
 }
 
+std::optional<std::uint64_t> InputFile::RegularFileSize() const {
+    struct stat info {};
+    if (fstat(static_cast<int>(handle_), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.st_size);
+}
+
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const std::string nativePath = NativePath(path);
-    const std::string temporary = nativePath + ".~tmp";
+    // The owner's write permission stands for the Windows read-only attribute.
+    struct stat target {};
+    if (stat(nativePath.c_str(), &target) == 0 && S_ISREG(target.st_mode) && !(target.st_mode & S_IWUSR))
+        return FileErrorCause::AccessDenied;
+    const auto slash = nativePath.rfind('/');
+    std::string temporary =
+        (slash == std::string::npos ? std::string() : nativePath.substr(0, slash + 1)) + "tgmXXXXXX";
     {
-        ScopedDescriptor file(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        ScopedDescriptor file(mkstemp(temporary.data()));
         if (file.Get() < 0)
             return CauseFromErrno(errno, nativePath);
+        fchmod(file.Get(), 0644);
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t count = write(file.Get(), bytes.data() + done, bytes.size() - done);
@@ -147,6 +165,15 @@ std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const
         unlink(temporary.c_str());
         return cause;
     }
+    return std::nullopt;
+}
+
+std::optional<FileErrorCause> RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    struct stat existing {};
+    if (lstat(NativePath(to).c_str(), &existing) == 0)
+        return FileErrorCause::AlreadyExists;
+    if (rename(NativePath(from).c_str(), NativePath(to).c_str()) != 0)
+        return CauseFromErrno(errno, NativePath(from));
     return std::nullopt;
 }
 

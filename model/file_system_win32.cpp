@@ -56,9 +56,34 @@ FileErrorCause CauseFromLastError() {
             return FileErrorCause::DiskFull;
         case ERROR_HANDLE_EOF:
             return FileErrorCause::PastEnd;
+        case ERROR_ALREADY_EXISTS:
+        case ERROR_FILE_EXISTS:
+            return FileErrorCause::AlreadyExists;
         default:
             return FileErrorCause::Unknown;
     }
+}
+
+// The folder a file lies in, as GetTempFileNameA takes it.
+std::string FolderOf(const std::string& path) {
+    const auto separator = path.find_last_of("\\/");
+    return separator == std::string::npos ? std::string(".") : path.substr(0, separator + 1);
+}
+
+// Writes every byte and makes it durable; the cause when that failed.
+std::optional<FileErrorCause> WriteWhole(const FileHandle& file, const std::string& bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        DWORD chunk = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        if (!WriteFile(file.Get(), bytes.data() + done, wanted, &chunk, nullptr) || chunk == 0) {
+            return chunk == 0 && GetLastError() == ERROR_SUCCESS ? FileErrorCause::DiskFull
+                                                                 : CauseFromLastError();
+        }
+        done += chunk;
+    }
+    if (!FlushFileBuffers(file.Get()))
+        return CauseFromLastError();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -88,46 +113,44 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileE
     return static_cast<std::size_t>(read);
 }
 
+std::optional<std::uint64_t> InputFile::RegularFileSize() const {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileType(AsHandle(handle_)) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(AsHandle(handle_), &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return std::nullopt;
+    }
+    return std::uint64_t{information.nFileSizeHigh} << 32 | information.nFileSizeLow;
+}
+
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".~tmp";
-    FileErrorCause cause = FileErrorCause::Unknown;
+    // MoveFileEx would replace a read-only target (under Wine) and leave it writable.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return FileErrorCause::AccessDenied;
+    // A name the platform picks and creates beside the target: whatever else lies there, file or folder,
+    // cannot stand in the way.
+    char temporary[MAX_PATH] = {};
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "tgm", 0, temporary))
+        return CauseFromLastError();
+    std::optional<FileErrorCause> failure;
     {
-        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE)
-            return CauseFromLastError();
-        bool written = true;
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            DWORD chunk = 0;
-            const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-            if (!WriteFile(file.Get(), bytes.data() + done, wanted, &chunk, nullptr) || chunk == 0) {
-                cause = chunk == 0 && GetLastError() == ERROR_SUCCESS ? FileErrorCause::DiskFull
-                                                                      : CauseFromLastError();
-                written = false;
-                break;
-            }
-            done += chunk;
-        }
-        if (written && !FlushFileBuffers(file.Get())) {
-            cause = CauseFromLastError();
-            written = false;
-        }
-        if (written && !file.Close()) {
-            cause = CauseFromLastError();
-            written = false;
-        }
-        if (!written) {
-            file.Close();
-            DeleteFileA(temporary.c_str());
-            return cause;
-        }
+        failure = file.Valid() ? WriteWhole(file, bytes) : CauseFromLastError();
+        if (!failure && !file.Close())
+            failure = CauseFromLastError();
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        cause = CauseFromLastError();
-        DeleteFileA(temporary.c_str());
-        return cause;
-    }
+    if (!failure && !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        failure = CauseFromLastError();
+    if (failure)
+        DeleteFileA(temporary);
+    return failure;
+}
+
+std::optional<FileErrorCause> RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (!MoveFileExA(from.c_str(), to.c_str(), 0))
+        return CauseFromLastError();
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "model/setup_file.h"
 
+#include <algorithm>
+
 #include "model/text_value_codec.h"
 #include "model/working_folder.h"
 
@@ -80,6 +82,12 @@ std::string WriteSetupFile(const LabelSheet& sheet) {
     return out;
 }
 
+bool StartsWithSetupFileHeader(std::string_view text) {
+    const std::string_view header = kSetupFileHeaderLine;
+    return text.substr(0, header.size()) == header &&
+           (text.size() == header.size() || text[header.size()] == '\r' || text[header.size()] == '\n');
+}
+
 void KeepGridUsable(SheetSettings& s) {
     const SheetSettings defaults;
     if (s.COLS < 1)
@@ -94,6 +102,10 @@ void KeepGridUsable(SheetSettings& s) {
         s.WMM = defaults.WMM;
     if (s.HMM <= 0)
         s.HMM = defaults.HMM;
+    s.WMM = std::min(s.WMM, kMaxPaperMillimetres);
+    s.HMM = std::min(s.HMM, kMaxPaperMillimetres);
+    for (std::int32_t* length : {&s.COLSPC, &s.ROWSPC, &s.TOPMRG, &s.LFTMRG, &s.RGTMRG, &s.BOTMRG})
+        *length = std::clamp(*length, -kMaxOffsetMillimetres, kMaxOffsetMillimetres);
 }
 
 void ReadSetupFile(std::string_view text, LabelSheet& sheet) {

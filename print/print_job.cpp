@@ -1,6 +1,7 @@
 #include "print/print_job.h"
 
 #include <commdlg.h>
+#include <winspool.h>
 
 #include "model/user_message.h"
 #include "print/printed_log.h"
@@ -72,7 +73,8 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
             // printer's margins prints the same on the next.
             const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
             const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
-            sheet.MutableSettings().logoAspect = Canvas::PictureAspect(sheet.Settings().LOGO);
+            // From the picture the job's canvas keeps: a large logo file is loaded once per job.
+            sheet.MutableSettings().logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
             printed = StartPage(printer) > 0;
             if (printed) {
                 ScopedCanvasTarget onPrinter(canvas, printer);
@@ -109,6 +111,25 @@ void PrintJob(HWND ownerWindow, LabelSheet& sheet) {
         return;
     const OwnedDC printer(dialog.hDC);
     PrintOnDevice(printer.Get(), ownerWindow, sheet);
+}
+
+bool PrintOnDefaultPrinter(HWND ownerWindow, LabelSheet& sheet) {
+    if (EnabledShownSlots(sheet).empty()) {
+        ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
+        return false;
+    }
+    char name[512] = {};
+    DWORD size = sizeof name;
+    if (!GetDefaultPrinterA(name, &size)) {
+        ShowUserMessage(kNoDefaultPrinterMessage, ownerWindow);
+        return false;
+    }
+    const OwnedDC printer(CreateDCA("WINSPOOL", name, nullptr, nullptr));
+    if (!printer) {
+        ShowUserMessage(kNotPrintedMessage, ownerWindow);
+        return false;
+    }
+    return PrintOnDevice(printer.Get(), ownerWindow, sheet);
 }
 
 }  // namespace tagmora

@@ -20,6 +20,10 @@ constexpr const char* kNotPrintedMessage =
     "The labels were not printed.\r"
     "The printer did not accept the page. Check the printer and print again; no log was written.";
 
+constexpr const char* kNoDefaultPrinterMessage =
+    "The labels were not printed.\r"
+    "Windows has no default printer. Choose one in the Windows printer settings and print again.";
+
 // The shown slots (0 .. COLS x ROWS - 1) that are enabled, in slot order.
 std::vector<int> EnabledShownSlots(const LabelSheet& sheet);
 
@@ -32,5 +36,9 @@ void PrintJob(HWND ownerWindow, LabelSheet& sheet);
 // The page is drawn through a Canvas of the job's own: text heights found on one printer are never
 // reused on another, which may have the same resolution and paper but other fonts.
 bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet);
+
+// The job without the dialog, on the default printer, as Explorer's "Print" prints a document. False,
+// after its message, when no page was printed: no enabled label, no default printer, a refused page.
+bool PrintOnDefaultPrinter(HWND ownerWindow, LabelSheet& sheet);
 
 }  // namespace tagmora

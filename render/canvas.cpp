@@ -70,9 +70,10 @@ void Canvas::PictureFromFile(const DeviceRect& rect, const std::string& bitmapPa
     if (!dc_)
         return;
     // A printer driver may stretch at its own resolution; only screens and memory bitmaps reuse a copy.
-    const bool keepStretched = Device().technology == DT_RASDISPLAY;
-    if (!NamesBitmapFile(bitmapPath) || !picture_.StretchInto(dc_, rect.left, rect.top, rect.Width(),
-                                                              rect.Height(), bitmapPath, keepStretched)) {
+    const auto handover = Device().technology == DT_RASDISPLAY ? PictureCache::Handover::KeepStretched
+                                                               : PictureCache::Handover::Reduced;
+    if (!NamesBitmapFile(bitmapPath) ||
+        !picture_.StretchInto(dc_, rect.left, rect.top, rect.Width(), rect.Height(), bitmapPath, handover)) {
         FilledRectangle(rect, kMissingLogoGrey);
     }
 }

@@ -14,7 +14,8 @@ namespace tagmora {
 // A path worth loading: not empty and holding the letters "bmp" (case-sensitive) somewhere.
 bool NamesBitmapFile(const std::string& path);
 
-// LoadImageA of the file as a DIB section at its natural size; empty when it does not load.
+// LoadImageA of the file as a DIB section at its natural size; empty when it does not load, and without
+// calling the loader when the file is no ordinary file or its headers do not hold up against its size.
 Bitmap LoadBitmapFile(const std::string& path);
 
 // The last picture drawn, kept while its file stays the same: the key is the path with the file's size and
@@ -28,12 +29,21 @@ class PictureCache {
     HBITMAP Picture(const std::string& path);
     void CheckFileAgain() { fileChecked_ = false; }
 
-    // StretchBlt of the whole picture of the path into the rectangle (with the device context's stretching
-    // mode); false, drawing nothing, when there is no picture. With keepStretched, the stretched copy is
-    // kept for the next label of the same size, which then costs one BitBlt: the same pixels on a raster
-    // device, where nothing in the stretch depends on where the copy lands.
+    // How the picture reaches the device.
+    enum class Handover {
+        // A raster device: the stretched copy is kept for the next label of the same size, which then costs
+        // one BitBlt; the same pixels, as nothing in the stretch depends on where the copy lands.
+        KeepStretched,
+        // A printer, whose driver puts whatever it is handed into the job: the picture reduced, once, to
+        // no more pixels than the first box it fills, and stretched from that copy into every box. The
+        // boxes of one page differ by a few dots at most, and a job's size no longer follows the file's.
+        Reduced,
+    };
+
+    // StretchBlt of the picture of the path into the rectangle (with the device context's stretching
+    // mode); false, drawing nothing, when there is no picture.
     bool StretchInto(HDC dc, int left, int top, int width, int height, const std::string& path,
-                     bool keepStretched);
+                     Handover handover);
 
     void Clear();
 
@@ -48,6 +58,7 @@ class PictureCache {
         }
     };
     bool StretchKept(HDC dc, HBITMAP picture, const BITMAP& size, int left, int top, int width, int height);
+    HBITMAP ReducedPicture(HBITMAP picture, const BITMAP& size, int width, int height);
 
     struct Stamp {
         std::uint64_t size = 0;
@@ -65,6 +76,7 @@ class PictureCache {
     StretchedKey stretchedKey_;
     Bitmap stretched_;
     OwnedDC stretchedSource_;
+    Bitmap reduced_;
 };
 
 }  // namespace tagmora

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 
 #include "model/setup_file.h"
+#include "model/working_folder.h"
 #include "real_input.h"
 #include "render/label_geometry.h"
 #include "res/resource_ids.h"
@@ -154,6 +156,21 @@ LabelSheet SheetIn(const std::string& stateFile) {
     return sheet;
 }
 
+std::string SquaresBitmap(int side, int square) {
+    const std::uint32_t stride = (3u * static_cast<std::uint32_t>(side) + 3) / 4 * 4;
+    // File and information headers: 24 bits a pixel (blue, green, red), one plane, no compression.
+    const std::uint32_t headers[13] = {
+        54 + stride * side, 0, 54, 40, std::uint32_t(side), std::uint32_t(side), 24u << 16 | 1};
+    std::string bmp = "BM" + std::string(reinterpret_cast<const char*>(headers), sizeof headers);
+    for (int y = 0; y < side; ++y) {
+        std::string row(stride, '\0');
+        for (int x = 0; x < side; ++x)
+            row[static_cast<std::size_t>(3 * x + ((x / square + y / square) % 2 ? 0 : 2))] = '\xC8';
+        bmp += row;
+    }
+    return bmp;
+}
+
 std::string PrinterJobsFolder() {
     char jobs[MAX_PATH] = {};
     return GetEnvironmentVariableA("TAGMORA_PRINTER_JOBS", jobs, sizeof jobs) > 0 ? jobs : "";
@@ -173,6 +190,8 @@ std::vector<std::string> PrinterJobs(const std::string& jobsFolder) {
 void AcceptanceTest::SetUp() {
     if (!HasDisplay())
         GTEST_SKIP() << "no DISPLAY: the program's windows cannot be seen or clicked";
+    // The program's folder: logo paths in the setup files written and read here mean what they mean to it.
+    SetWorkingFolder(folder.Path());
 }
 
 std::unique_ptr<ProgramSession> AcceptanceTest::Start(bool withPictures, const std::string& commandLine) {

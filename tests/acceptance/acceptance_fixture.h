@@ -66,6 +66,10 @@ struct ScreenLabels {
 
 LabelSheet SheetIn(const std::string& stateFile);
 
+// A ".bmp" file of side x side pixels, 24 bits a pixel: squares of `square` pixels, red (0x0000C8) and blue
+// (0x00C80000) in turn.
+std::string SquaresBitmap(int side, int square);
+
 // The folder the test printer keeps its jobs in (TAGMORA_PRINTER_JOBS), or empty without a test printer.
 std::string PrinterJobsFolder();
 // The jobs' PostScript files (job-000001.ps, ...), oldest first; each has its page as a PNG beside it.

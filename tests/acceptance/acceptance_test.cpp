@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 
 #include "acceptance_fixture.h"
 #include "model/setup_file.h"
@@ -301,6 +302,63 @@ TEST_F(AcceptanceTest, HelpPanelAndF1OpenTheOnlineGuide) {
         << "F1 opened no guide";
     EXPECT_TRUE(session->Running());
     EXPECT_EQ(nullptr, session->FindOtherDialog());
+}
+
+// Hostile input, one start per case: the program must stand, say what it refused, and keep the sheet.
+TEST_F(AcceptanceTest, BadInputNeverCrashesTheProgramOrWipesTheSheet) {
+    LabelSheet sheet;  // nothing like the defaults, so that a wiped sheet shows
+    sheet.SetAllEnabled(false);
+    sheet.Slot(4) = {true, "Ann Smith\r\n2 Mill Lane"};
+    sheet.MutableSettings().LOGO = folder.File("cut.bmp");
+    TestFolder::WriteBytes(sheet.Settings().LOGO, SquaresBitmap(64, 8).substr(0, 54));  // headers only
+    std::mt19937 random(9);
+    std::string bytes(8192, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    TestFolder::WriteBytes(folder.File("random.tgm"), bytes);
+    const struct {
+        std::string commandLine, message;
+        bool readOnly;
+    } cases[] = {
+        {"", "", false},  // only the logo cut short
+        {folder.File("random.tgm"), folder.File("random.tgm") + " is not a Tagmora setup file", false},
+        {"Z:\\dev\\zero", "Z:\\dev\\zero is not an ordinary file", false},
+        {"", "Error exporting data to disk:\nAccess to wm.dat was denied.", true},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(SaveSheetToPath(sheet, StateFile()));
+        const std::string before = TestFolder::ReadBytes(StateFile());
+        if (c.readOnly)
+            SetFileAttributesA(StateFile().c_str(), FILE_ATTRIBUTE_READONLY);
+        // Every message, after the command-line file's tick and while the program closes, is read and
+        // answered with Return.
+        std::string said;
+        auto session = Start(true, "\"" + c.commandLine + "\"");
+        const auto answer = [&] {
+            HWND box = session->FindOtherDialog();
+            if (box && Activate(box)) {
+                said += MessageBoxText(box);
+                PressKey(VK_RETURN);
+                WaitUntil([box] { return !IsWindow(box); }, 5s);
+            }
+            return !session->Running();
+        };
+        EXPECT_FALSE(answer()) << "the program ended by itself";
+        EXPECT_TRUE(Activate(session->MainWindow()));
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitUntil(answer, 15s)) << "the program did not close";
+        EXPECT_EQ(0u, session->ExitCode());
+        EXPECT_TRUE(c.message.empty() ? said.empty() : said.find(c.message) != std::string::npos) << said;
+        const DWORD attributes = GetFileAttributesA(StateFile().c_str());
+        SetFileAttributesA(StateFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(c.readOnly, (attributes & FILE_ATTRIBUTE_READONLY) != 0);
+        if (c.readOnly)
+            EXPECT_EQ(before, TestFolder::ReadBytes(StateFile()));
+        LabelSheet saved = SheetIn(StateFile());
+        saved.MutableSettings().DLGX = sheet.Settings().DLGX;  // where the window opened
+        saved.MutableSettings().DLGY = sheet.Settings().DLGY;
+        EXPECT_EQ(sheet, saved) << c.commandLine;
+    }
 }
 
 }  // namespace

@@ -254,6 +254,35 @@ TEST_F(PrintingTest, PageHoldsExactlyTheEnabledLabelsWhereTheLayoutPutsThemAndTh
     EXPECT_EQ(stored, saved.Slot(6).DEST);
 }
 
+TEST_F(PrintingTest, ALogoOf5000By5000PixelsPrintsInAJobOfAFewMegabytes) {
+    LabelSheet sheet;
+    sheet.MutableSettings().LOGO = folder.File("large logo.bmp");
+    TestFolder::WriteBytes(sheet.Settings().LOGO, SquaresBitmap(5000, 500));
+    ASSERT_TRUE(SaveSheetToPath(sheet, StateFile()));
+    auto session = Start(true);
+    PressPrint(*session);
+    HWND print = WaitForWindow(*session, kPrintDialogTitle, 10s);
+    ASSERT_TRUE(print && Activate(print));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return FilesIn(PrintedFolder(), kLogPattern) > 0; }, 60s)) << "no log";
+
+    const std::string job = jobs + "\\" + PrinterJobs(jobs).back();
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    ASSERT_TRUE(GetFileAttributesExA(job.c_str(), GetFileExInfoStandard, &file));
+    EXPECT_LT((std::uint64_t{file.nFileSizeHigh} << 32) + file.nFileSizeLow, 4u << 20) << job;
+    // The logo is on the page all the same: both colours of its squares, in the first label's logo box.
+    const PrinterPage page = DefaultPrinterPage();
+    const SlotLayout first = LayOutSheet(sheet.Settings(), page.PrintableArea()).slots[0];
+    const DeviceRect logo =
+        Moved(ComputeLabelGeometry(sheet.Settings(), first).logo, page.offsetX, page.offsetY);
+    const PagePicture picture(job.substr(0, job.size() - 3) + ".png");
+    for (COLORREF colour : {RGB(0xC8, 0, 0), RGB(0, 0, 0xC8)}) {
+        EXPECT_GT(picture.Count(logo, [colour](COLORREF c) { return NearColour(c, colour); }),
+                  logo.Width() * logo.Height() / 4)
+            << std::hex << colour;
+    }
+}
+
 TEST_F(PrintingTest, WithNoShownLabelEnabledPrintExplainsHowToEnableOneAndPrintsNothing) {
     // Enabled flags only beyond the 2 x 4 labels in use.
     LabelSheet sheet;

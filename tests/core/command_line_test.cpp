@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace tagmora {
 namespace {
 
@@ -21,6 +24,29 @@ TEST(SetupPathFromCommandLineTest, OnlyOneSurroundingPairIsRemoved) {
     EXPECT_EQ("a.tgm\"", SetupPathFromCommandLine("a.tgm\""));
     EXPECT_EQ("C:\\a \"b\".tgm", SetupPathFromCommandLine("C:\\a \"b\".tgm"));
     EXPECT_EQ("\"a.tgm\"", SetupPathFromCommandLine("\"\"a.tgm\"\""));
+}
+
+TEST(ParseCommandLineTest, TheSwitchAsksForAPrintOfThePathThatFollows) {
+    const auto print = [](const std::string& path) { return CommandLine{true, path}; };
+    const auto open = [](const std::string& path) { return CommandLine{false, path}; };
+    const std::pair<const char*, CommandLine> cases[] = {
+        {"/p \"C:\\My Labels\\home.tgm\"", print("C:\\My Labels\\home.tgm")},
+        {"  /P\tC:\\labels\\home.tgm ", print("C:\\labels\\home.tgm")},
+        {"/p\"C:\\a b.tgm\"", print("C:\\a b.tgm")},
+        {"/p", print("")},
+        {"/p   ", print("")},
+        // Not the switch: a path, as before.
+        {"C:\\labels\\home.tgm", open("C:\\labels\\home.tgm")},
+        {"\"/p C:\\home.tgm\"", open("/p C:\\home.tgm")},
+        {"/print.tgm", open("/print.tgm")},
+        {"/q home.tgm", open("/q home.tgm")},
+        {"", open("")},
+    };
+    for (const auto& [line, expected] : cases) {
+        const CommandLine parsed = ParseCommandLine(line);
+        EXPECT_EQ(expected.print, parsed.print) << line;
+        EXPECT_EQ(expected.setupPath, parsed.setupPath) << line;
+    }
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(DataFile, WritesBytesUnchangedAndReportsTheLength) {
     // An empty text empties the file; its length 0 is still a success.
     EXPECT_EQ(0, file.WriteAllText("", true).value_or(-1));
     EXPECT_EQ("", TestFolder::ReadBytes(folder.File("out.txt")));
-    EXPECT_FALSE(TestFolder::IsFile(folder.File("out.txt.~tmp")));
+    EXPECT_EQ(std::vector<std::string>{"out.txt"}, folder.Entries());
 }
 
 TEST(DataFile, MissingFileGivesTheReadMessageWithThePath) {
@@ -80,7 +80,23 @@ TEST(DataFile, AFailedSaveLeavesTheOldFileAsItWas) {
     ASSERT_EQ(1u, messages.Texts().size());
     EXPECT_EQ(0u, messages.Texts()[0].rfind("Error exporting data to disk:\n", 0));
     EXPECT_EQ("keep me", TestFolder::ReadBytes(target + "\\inner.txt"));
-    EXPECT_FALSE(TestFolder::IsFile(target + ".~tmp"));
+    EXPECT_EQ(std::vector<std::string>{"Target"}, folder.Entries());
+}
+
+TEST(DataFile, TheSaveRefusesAReadOnlyFileAsThePlatformWouldAndNoNameBlocksItsTemporaryFile) {
+    TestFolder folder;
+    const DataFile file(folder.File("wm.dat"), false);
+    const DataFile oldTemporaryName(folder.File("wm.dat.~tmp\\x"), true);  // a folder of that name
+    EXPECT_TRUE(file.WriteAllText("the user's sheet", true).has_value());
+    namespace fs = std::filesystem;
+    fs::permissions(TestFolder::Native(file.Path()), fs::perms::owner_write, fs::perm_options::remove);
+    CapturedMessages messages;
+    EXPECT_FALSE(file.WriteAllText("defaults", true).has_value());
+    fs::permissions(TestFolder::Native(file.Path()), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(std::vector<std::string>{kWriteErrorPrefix + ("Access to " + file.Path() + " was denied.")},
+              messages.Texts());
+    EXPECT_EQ("the user's sheet", TestFolder::ReadBytes(file.Path()));
+    EXPECT_EQ((std::vector<std::string>{"wm.dat", "wm.dat.~tmp"}), folder.Entries());
 }
 
 TEST(FileErrorDescription, NamesThePathAndStaysWithin254Characters) {

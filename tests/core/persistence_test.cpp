@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "captured_messages.h"
+#include "model/file_system.h"
 #include "model/setup_file.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
@@ -40,6 +41,51 @@ TEST(SheetPersistence, AMissingFileGivesTheDefaultsSilently) {
     EXPECT_EQ(SheetLoad::Defaults, LoadSheetFromPath(sheet, folder.File("nothing-here.tgm")));
     EXPECT_EQ(LabelSheet(), sheet);
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+// Files that are there but are no setup file: each named in one message saying why, and the sheet kept.
+TEST(SheetPersistence, AFileThatIsNoSetupFileIsRefusedAndTheSheetKept) {
+    TestFolder folder;
+    TestFolder::WriteBytes(folder.File("notes.txt"), "COLS=5\n");
+    TestFolder::WriteBytes(folder.File("huge.tgm"), kSetupFileHeader + std::string(kMaxReadBytes, ' '));
+    const bool onWine = std::filesystem::path::preferred_separator == '\\';  // drive Z: is the root there
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.File("notes.txt"), " is not a Tagmora setup file"},
+        {folder.File("huge.tgm"), " is larger than 64 MiB"},
+        {(onWine ? "Z:" : "") + std::string("\\dev\\zero"), " is not an ordinary file"},
+    };
+    for (const auto& [path, says] : cases) {
+        CapturedMessages messages;
+        LabelSheet sheet;
+        sheet.Slot(9).DEST = "kept";
+        const LabelSheet before = sheet;
+        EXPECT_EQ(SheetLoad::Refused, LoadSheetFromPath(sheet, path)) << path;
+        EXPECT_EQ(before, sheet) << path;
+        EXPECT_EQ(1u, messages.Texts().size()) << path;
+        for (const std::string& text : messages.Texts())
+            EXPECT_NE(std::string::npos, text.find(path + says)) << text;
+    }
+    // The header line makes a setup file, whatever line break ends it.
+    LabelSheet sheet;
+    TestFolder::WriteBytes(folder.File("lf.tgm"), "[TAGMORA PRO SETUP FILE]\nCOLS=5\n");
+    EXPECT_EQ(SheetLoad::Read, LoadSheetFromPath(sheet, folder.File("lf.tgm")));
+    EXPECT_EQ(5, sheet.Settings().COLS);
+}
+
+TEST(SheetPersistence, ARefusedStateFileIsSetAsideUnderAFreeNameBeforeTheDefaultsGoOn) {
+    TestFolder folder;
+    for (const char* aside : {"wm.dat.bad", "wm.dat.bad2"}) {
+        TestFolder::WriteBytes(folder.File("wm.dat"), aside);
+        CapturedMessages messages;
+        LabelSheet sheet;
+        const StateFileLoad load = LoadStateFile(sheet, folder.File("wm.dat"));
+        EXPECT_TRUE(load.outcome == SheetLoad::Refused && load.saveAtExit);
+        EXPECT_EQ(LabelSheet(), sheet);
+        EXPECT_EQ(aside, TestFolder::ReadBytes(folder.File(aside)));
+        EXPECT_FALSE(TestFolder::IsFile(folder.File("wm.dat")));
+        ASSERT_EQ(1u, messages.Texts().size());
+        EXPECT_NE(std::string::npos, messages.Texts()[0].find("set aside as " + folder.File(aside)));
+    }
 }
 
 TEST(SheetPersistence, SetupFileNamesGetTheirExtensionOnce) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/working_folder.h"
 
@@ -223,6 +224,7 @@ TEST_F(SetupFileTest, UnusableGridAndPaperValuesAreBroughtBackIntoRange) {
         {"WMM=0\nHMM=-5\n", 2, 4, 210, 297},
         {"WMM=297\nHMM=210\n", 2, 4, 297, 210},  // out of the dialog's range but usable: kept
         {"HMM=300\nWMM=", 2, 4, 210, 300},       // last line without a line feed reads 0
+        {"WMM=10001\nHMM=2147483647\n", 2, 4, 10000, 10000},
     };
     for (const auto& c : cases) {
         LabelSheet sheet;
@@ -233,6 +235,15 @@ TEST_F(SetupFileTest, UnusableGridAndPaperValuesAreBroughtBackIntoRange) {
         EXPECT_EQ(c.hmm, sheet.Settings().HMM) << c.text;
         EXPECT_LE(sheet.LabelCount(), kSlotCount);
     }
+}
+
+TEST_F(SetupFileTest, MarginsAndGapsComeIntoTenMetresEitherWayAndTypedValuesStay) {
+    LabelSheet sheet;
+    ReadSetupFile(
+        "TOPMRG=2147483647\nBOTMRG=-2147483648\nLFTMRG=-37\nRGTMRG=10001\nCOLSPC=-10000\nROWSPC=99\n", sheet);
+    const SheetSettings& s = sheet.Settings();
+    EXPECT_EQ((std::vector<int>{10000, -10000, -37, 10000, -10000, 99}),
+              (std::vector<int>{s.TOPMRG, s.BOTMRG, s.LFTMRG, s.RGTMRG, s.COLSPC, s.ROWSPC}));
 }
 
 TEST_F(SetupFileTest, TheFirstOccurrenceCountsAndTheLogoAspectIsLeftAlone) {

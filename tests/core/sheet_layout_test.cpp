@@ -115,6 +115,10 @@ TEST(SheetLayoutTest, AbsurdValuesStayDefined) {
     SheetLayout layout = LayOutSheet(settings, {0, 0, 402, 596});
     EXPECT_EQ(layout.count, 8);
     EXPECT_EQ(layout.slots[0].label.left, kInt32Max);
+    // Widths, heights and shrunk rectangles stop at the limits too.
+    const DeviceRect all{kInt32Min, kInt32Min, kInt32Max, kInt32Max};
+    EXPECT_TRUE(all.Width() == kInt32Max && (DeviceRect{0, kInt32Max, 0, kInt32Min}.Height() == kInt32Min));
+    EXPECT_TRUE(all.Shrunk(-1) == all && (DeviceRect{0, 0, 1, 1}.Shrunk(kInt32Min) == all));
 
     settings = SheetSettings{};
     settings.WMM = 0;

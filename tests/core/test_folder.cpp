@@ -64,4 +64,16 @@ bool TestFolder::IsFolder(const std::string& path) {
     return fs::is_directory(FromBackslashes(path));
 }
 
+fs::path TestFolder::Native(const std::string& path) {
+    return FromBackslashes(path);
+}
+
+std::vector<std::string> TestFolder::Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(FromBackslashes(path_)))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 }  // namespace tagmora::testing

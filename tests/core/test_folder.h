@@ -2,7 +2,9 @@
 // A fresh folder for one test, removed with everything in it when the test ends. Its path uses backslashes
 // on every build: the native file binding reads a backslash as the folder separator.
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tagmora::testing {
 
@@ -21,6 +23,10 @@ class TestFolder {
     static void WriteBytes(const std::string& path, const std::string& bytes);
     static bool IsFile(const std::string& path);
     static bool IsFolder(const std::string& path);
+    // The path as the file system library takes it on this build.
+    static std::filesystem::path Native(const std::string& path);
+    // The names of the files and folders in it, sorted.
+    std::vector<std::string> Entries() const;
 
   private:
     std::string path_;

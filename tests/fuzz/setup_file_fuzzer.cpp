@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the setup file reader as a whole file text, then writes the sheet back and reads
 // that again, and stops at the first input that breaks what the rest of the program relies on:
 // - after any read, the grid and paper are usable: COLS and ROWS at least 1, COLS x ROWS at most 128,
-//   WMM and HMM above 0;
+//   WMM and HMM above 0, every length in its physical range; and the sheet lays out, with every shown
+//   label's geometry, on a screen-sized and a 600-dpi page rectangle without a sanitizer report;
 // - the numbers and flags always survive a write and a read, because the writer puts every key line before
 //   any text that could hold a look-alike (the enabled flags need not: a DEST text may hold an ONOF section);
 // - a sheet whose texts hold none of the file's tags survives a write and a read unchanged, so writing it
@@ -17,6 +18,8 @@
 #include "model/label_sheet.h"
 #include "model/setup_file.h"
 #include "model/working_folder.h"
+#include "render/label_geometry.h"
+#include "render/sheet_layout.h"
 
 namespace tagmora {
 namespace {
@@ -34,6 +37,23 @@ void RequireUsableGrid(const LabelSheet& sheet) {
     Require(s.WMM > 0);
     Require(s.HMM > 0);
     Require(sheet.LabelCount() == s.COLS * s.ROWS);
+    Require(s.WMM <= kMaxPaperMillimetres && s.HMM <= kMaxPaperMillimetres);
+    for (const std::int32_t length : {s.COLSPC, s.ROWSPC, s.TOPMRG, s.LFTMRG, s.RGTMRG, s.BOTMRG})
+        Require(length >= -kMaxOffsetMillimetres && length <= kMaxOffsetMillimetres);
+    // The preview of a small window and an A4 page at 600 dpi, as the print job lays it out.
+    for (const DeviceRect& device : {DeviceRect{0, 0, 402, 596}, DeviceRect{0, 0, 4658, 6716}}) {
+        const SheetLayout layout = LayOutSheet(s, device);
+        Require(layout.count == sheet.LabelCount());
+        for (int i = 0; i < layout.count; ++i) {
+            const SlotLayout& slot = layout.slots[static_cast<std::size_t>(i)];
+            const LabelGeometry g = ComputeLabelGeometry(s, slot);
+            // What drawing takes from them: the frame's inner rectangle, never larger than the label, and
+            // the content inside the label's edges.
+            const DeviceRect inner = slot.label.Shrunk(g.measures.borderWidth);
+            Require(inner.Width() <= slot.label.Width() && inner.Height() <= slot.label.Height());
+            Require(g.content.left >= slot.label.left && g.content.right <= slot.label.right);
+        }
+    }
 }
 
 bool IsSectionTagName(std::string_view name) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "model/data_file.h"
+#include "model/sheet_persistence.h"
 #include "model/user_message.h"
 #include "tests/core/captured_messages.h"
 #include "tests/core/test_folder.h"
@@ -72,15 +73,19 @@ TEST(DataFileOnWindows, AFileLockedByAnotherProgramKeepsItsContent) {
         ASSERT_TRUE(lock.IsOpen());
         EXPECT_FALSE(file.WriteAllText("replacement", true).has_value());
         EXPECT_EQ("", file.ReadAllText(true));
+        // A sheet is not lost because its file could not be read for a moment.
+        LabelSheet sheet;
+        EXPECT_EQ(SheetLoad::Refused, LoadSheetFromPath(sheet, path));
     }
-    ASSERT_EQ(2u, messages.Texts().size());
+    ASSERT_EQ(3u, messages.Texts().size());
     // The platform names the cause of the refused replacement (Wine says access denied); the path is ours.
     EXPECT_EQ(0u, messages.Texts()[0].rfind("Error exporting data to disk:\n", 0));
     EXPECT_NE(std::string::npos, messages.Texts()[0].find(path));
     EXPECT_EQ("Error reading data from disk:\nA sharing violation occurred while accessing " + path + ".",
               messages.Texts()[1]);
+    EXPECT_EQ(messages.Texts()[1], messages.Texts()[2]);
     EXPECT_EQ("the user's addresses", file.ReadAllText(true));
-    EXPECT_EQ(GetFileAttributesA((path + ".~tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(std::vector<std::string>{"wm.dat"}, folder.Entries());
 }
 
 TEST(DataFileOnWindows, AFolderCannotBeReadAsAFile) {
