@@ -155,13 +155,11 @@ bool IsInk(COLORREF c) {
 using SetupDialogTest = AcceptanceTest;
 
 TEST_F(SetupDialogTest, CancelAfterSlidersTicksAndColoursLeavesWmDatByteForByte) {
-    {
-        auto first = Start(true);
-        ASSERT_TRUE(first->Started());
-        CloseWithEscape(*first);
-    }
-    const std::string before = TestFolder::ReadBytes(StateFile());
     auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    CloseWithEscape(*session);
+    const std::string before = TestFolder::ReadBytes(StateFile());
+    session = Start(true);
     ASSERT_TRUE(session->Started());
     HWND setup = nullptr;
     ASSERT_TRUE(setup = OpenSetup(*session)) << "the Setup button opened no Setup Dialog";
@@ -212,8 +210,7 @@ TEST_F(SetupDialogTest, CancelAfterSlidersTicksAndColoursLeavesWmDatByteForByte)
 TEST_F(SetupDialogTest, PaperButtonsAndSliderEndsAreStoredByOkAndSavedNamesGetTheirExtension) {
     auto session = Start(true);
     ASSERT_TRUE(session->Started());
-    HWND setup = nullptr;
-    HWND trackbar = nullptr;
+    HWND setup = nullptr, trackbar = nullptr;
     ASSERT_TRUE(setup = OpenSetup(*session));
     Click(ControlCentre(setup, IDC_SETUP_LEGAL));
     EXPECT_EQ("216", Box(setup, IDC_SETUP_WMM));
@@ -266,8 +263,7 @@ TEST_F(SetupDialogTest, ALoadedSetupStandsInThePreviewAndAChosenFontGivesOnlyIts
     auto session = Start(true);
     ASSERT_TRUE(session->Started());
     const HWND main = session->MainWindow();
-    HWND setup = nullptr;
-    HWND trackbar = nullptr;
+    HWND setup = nullptr, trackbar = nullptr;
 
     // A pending tick, then a load: the dialog closes and the loaded setup stands, re-proportioned.
     ASSERT_TRUE(setup = OpenSetup(*session));
