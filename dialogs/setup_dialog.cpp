@@ -11,6 +11,7 @@
 #include "dialogs/setup_fields.h"
 #include "dialogs/value_slider.h"
 #include "model/current_sheet.h"
+#include "model/data_file.h"
 #include "model/quit_request.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
@@ -219,9 +220,17 @@ void SetupDialog::OnSaveDisplayedSetup() {
         return;
     const std::optional<std::string> path =
         ChooseFile(Window(), FileChooserKind::Save, kSetupFileFilter, kSetupFileDefaultExtension);
+    if (!path)
+        return;
+    // The chooser asked about the name as typed; with the extension added it may name another file, which
+    // is not replaced unasked.
+    const std::string target = SetupFileNameWithExtension(*path);
+    if (target != *path && DataFile(target, false).Exists() &&
+        !AskUserYesNo(target + " already exists.\rDo you want to replace it?", Window())) {
+        return;
+    }
     // What the preview shows is saved, not the changes still waiting for OK here.
-    if (path)
-        sheet->SaveToPath(SetupFileNameWithExtension(*path));
+    sheet->SaveToPath(target);
 }
 
 void SetupDialog::OnLoadSavedSetup() {

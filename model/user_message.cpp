@@ -7,15 +7,21 @@ UserMessageSink& InstalledSink() {
     static UserMessageSink sink;
     return sink;
 }
+
+bool Present(const UserMessage& message) {
+    if (const auto& sink = InstalledSink())
+        return sink(message);
+    return ShowPlatformMessage(message);
+}
+
 }  // namespace
 
 void ShowUserMessage(const std::string& text, void* owner) {
-    const UserMessage message{text, kProductCaption, owner};
-    if (const auto& sink = InstalledSink()) {
-        sink(message);
-    } else {
-        ShowPlatformMessage(message);
-    }
+    Present(UserMessage{text, kProductCaption, owner, false});
+}
+
+bool AskUserYesNo(const std::string& question, void* owner) {
+    return Present(UserMessage{question, kProductCaption, owner, true});
 }
 
 UserMessageSink SetUserMessageSink(UserMessageSink sink) {

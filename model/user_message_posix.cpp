@@ -4,8 +4,9 @@
 
 namespace tagmora {
 
-void ShowPlatformMessage(const UserMessage& message) {
+bool ShowPlatformMessage(const UserMessage& message) {
     std::fprintf(stderr, "[%s] %s\n", message.caption.c_str(), message.text.c_str());
+    return false;
 }
 
 }  // namespace tagmora

@@ -10,6 +10,7 @@
 
 #include "acceptance_fixture.h"
 #include "model/setup_file.h"
+#include "model/user_message.h"
 #include "real_input.h"
 #include "res/resource_ids.h"
 #include "screen_capture.h"
@@ -239,6 +240,17 @@ TEST_F(SetupDialogTest, PaperButtonsAndSliderEndsAreStoredByOkAndSavedNamesGetTh
     Click(ControlCentre(setup, IDC_SETUP_A4));
     ASSERT_TRUE(ChooseFileName(*session, setup, IDC_SETUP_SAVE, "Save As", folder.File("old.tgm.bak")));
     ASSERT_TRUE(PressToClose(setup, IDC_SETUP_OK));
+    // "mysheet.txt" is free, so the chooser asks nothing; "mysheet.txt.tgm" is not: the program asks, and
+    // Enter answers No.
+    ASSERT_TRUE(setup = OpenSetup(*session));
+    ASSERT_TRUE(ChooseFileName(*session, setup, IDC_SETUP_SAVE, "Save As", folder.File("mysheet.txt")));
+    const HWND question = WaitForWindow(*session, kProductCaption, 5s);
+    ASSERT_NE(nullptr, question) << "saving over mysheet.txt.tgm asked nothing";
+    EXPECT_NE(std::string::npos, MessageBoxText(question).find("mysheet.txt.tgm already exists."));
+    ASSERT_TRUE(Activate(question));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }, 5s));
+    ASSERT_TRUE(PressToClose(setup, IDCANCEL));
     CloseWithEscape(*session);
 
     const std::vector<std::string> files{"Tagmora.exe", "mysheet.tgm", "mysheet.txt.tgm", "old.tgm.bak",

@@ -11,8 +11,10 @@ namespace tagmora::testing {
 class CapturedMessages {
   public:
     CapturedMessages() {
-        previous_ =
-            SetUserMessageSink([this](const UserMessage& message) { texts_.push_back(message.text); });
+        previous_ = SetUserMessageSink([this](const UserMessage& message) {
+            texts_.push_back(message.text);
+            return false;
+        });
     }
     ~CapturedMessages() { SetUserMessageSink(std::move(previous_)); }
     CapturedMessages(const CapturedMessages&) = delete;
