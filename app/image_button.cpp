@@ -1,17 +1,13 @@
 #include "app/image_button.h"
 
-#include <commctrl.h>
-
 #include <utility>
 
 #include "app/picture_file.h"
 #include "app/program_path.h"
-#include "win/dialog.h"
 
 namespace tagmora {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x1B7;
 constexpr const char* kPictureSubfolder = "GFX\\";
 
 bool LoadInto(const std::string& path, Bitmap& slot) {
@@ -39,11 +35,6 @@ ImageButton::ImageButton() : ImageButton(DefaultPictureFolder()) {}
 
 ImageButton::ImageButton(std::string pictureFolder) : pictureFolder_(std::move(pictureFolder)) {}
 
-ImageButton::~ImageButton() {
-    if (control_)
-        RemoveWindowSubclass(control_, &SubclassProcedure, kSubclassId);
-}
-
 void ImageButton::Attach(HWND dialog, int controlId, const std::string& upPicture,
                          const std::string& downPicture) {
     if (attached_)
@@ -58,9 +49,8 @@ void ImageButton::Attach(HWND dialog, int controlId, const std::string& upPictur
 
     const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
     SetWindowLongPtrA(control, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    if (!SetWindowSubclass(control, &SubclassProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+    if (!Subclass(control))
         return;
-    control_ = control;
     controlId_ = controlId;
     attached_ = true;
     InvalidateRect(control, nullptr, TRUE);
@@ -76,7 +66,7 @@ HBITMAP ImageButton::ChooseBitmap(UINT itemState) const {
     return up_.Get();
 }
 
-void ImageButton::Draw(const DRAWITEMSTRUCT& item) const {
+void ImageButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     HBITMAP bitmap = ChooseBitmap(item.itemState);
     if (!bitmap || !item.hDC)
         return;
@@ -96,25 +86,12 @@ void ImageButton::Draw(const DRAWITEMSTRUCT& item) const {
            height < size.cy ? height : size.cy, memory.Get(), 0, 0, SRCCOPY);
 }
 
-LRESULT CALLBACK ImageButton::SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                UINT_PTR subclassId, DWORD_PTR self) {
-    auto* button = reinterpret_cast<ImageButton*>(self);
-    switch (message) {
-        case kReflectedDrawItem:
-            button->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_LBUTTONDBLCLK:
-            // An owner-drawn button turns a second quick click into BN_DOUBLECLICKED, which the dialogs
-            // ignore; the text button it replaces counted it as a click, so this one does too.
-            return DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, &SubclassProcedure, subclassId);
-            button->control_ = nullptr;
-            break;
-        default:
-            break;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+LRESULT ImageButton::OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // An owner-drawn button turns a second quick click into BN_DOUBLECLICKED, which the dialogs ignore; the
+    // text button it replaces counted it as a click, so this one does too.
+    if (message == WM_LBUTTONDBLCLK)
+        message = WM_LBUTTONDOWN;
+    return DefaultHandling(message, wParam, lParam);
 }
 
 }  // namespace tagmora

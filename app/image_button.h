@@ -8,21 +8,19 @@
 #include <string>
 
 #include "win/gdi.h"
+#include "win/owner_drawn_control.h"
 
 namespace tagmora {
 
 // "GFX\" in the program's own folder, whatever the current directory is.
 std::string DefaultPictureFolder();
 
-class ImageButton {
+class ImageButton : public OwnerDrawnControl {
   public:
     // Pictures come from the default picture folder.
     ImageButton();
     // Pictures come from the given folder (with a trailing backslash).
     explicit ImageButton(std::string pictureFolder);
-    ~ImageButton();
-    ImageButton(const ImageButton&) = delete;
-    ImageButton& operator=(const ImageButton&) = delete;
 
     // Loads both pictures (bare file names inside the picture folder; the same name may be given twice)
     // and, when both loaded, makes the dialog's control owner-drawn and subclasses it. Does nothing when
@@ -33,12 +31,12 @@ class ImageButton {
     int ControlId() const { return controlId_; }
     const std::string& PictureFolder() const { return pictureFolder_; }
 
+  protected:
     // Paints the owner-draw request: down picture while selected, else up; no text, no focus rectangle.
-    void Draw(const DRAWITEMSTRUCT& item) const;
+    void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    LRESULT OnControlMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR subclassId, DWORD_PTR self);
     HBITMAP ChooseBitmap(UINT itemState) const;
 
     std::string pictureFolder_;
@@ -48,7 +46,6 @@ class ImageButton {
     Bitmap disabled_;  // never loaded: a disabled button shows the up picture
     bool attached_ = false;
     int controlId_ = 0;
-    HWND control_ = nullptr;
 };
 
 }  // namespace tagmora

@@ -6,26 +6,22 @@
 
 #include "model/colour.h"
 #include "render/canvas.h"
+#include "win/owner_drawn_control.h"
 
 namespace tagmora {
 
-class ColourButton {
+class ColourButton : public OwnerDrawnControl {
   public:
-    ColourButton() = default;
-    ~ColourButton();
-    ColourButton(const ColourButton&) = delete;
-    ColourButton& operator=(const ColourButton&) = delete;
-
     // Subclasses the dialog's owner-drawn button; the colour and the canvas must outlive the button.
     void Attach(HWND dialog, int controlId, const Colour& colour, Canvas& canvas);
     // Paints the swatch now, as after a change of colour.
     void Draw() const;
 
-  private:
-    static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                              UINT_PTR subclassId, DWORD_PTR self);
+  protected:
+    // Every request (a paint, focus, a press) shows the same swatch; the caption is not drawn.
+    void OnDrawItem(const DRAWITEMSTRUCT&) override { Draw(); }
 
-    HWND control_ = nullptr;
+  private:
     const Colour* colour_ = nullptr;
     Canvas* canvas_ = nullptr;
 };
