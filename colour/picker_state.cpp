@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "colour/picture_layout.h"
+#include "model/text_value_codec.h"
 
 namespace tagmora {
 
@@ -20,14 +21,10 @@ int HighestValue(PickerComponent component) {
     return component == PickerComponent::Hue ? 359 : 255;
 }
 
-int ReadTypedNumber(const std::string& text) {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+int ReadTypedNumber(const std::string& typed) {
+    const std::string text = text_value_codec::Trim(typed);
     std::size_t at = 0;
-    std::size_t end = text.size();
-    while (at < end && space(text[at]))
-        ++at;
-    while (end > at && space(text[end - 1]))
-        --end;
+    const std::size_t end = text.size();
     const bool negative = at < end && text[at] == '-';
     if (at < end && (text[at] == '-' || text[at] == '+'))
         ++at;
