@@ -61,7 +61,7 @@ void PreviewControl::LayOutForScreen() {
         GetClientRect(window_, &client);
     layout_ =
         LayOutSheet(sheet_.Settings(), DeviceRect{client.left, client.top, client.right, client.bottom});
-    sheet_.MutableSettings().logoAspect = canvas_.LogoAspect(sheet_.Settings().LOGO);
+    logoAspect_ = canvas_.LogoAspect(sheet_.Settings().LOGO);
 }
 
 void PreviewControl::Redraw() {
@@ -156,7 +156,7 @@ void PreviewControl::Paint() {
     canvas_.RectangleOutline(client.left, client.top, client.right - 1, client.bottom - 1, kOutlineBlack);
     const SheetSettings& settings = sheet_.Settings();
     for (int i = 0; i < layout_.count; ++i)
-        DrawLabel(canvas_, settings, sheet_.Slot(i), layout_.slots[i], false);
+        DrawLabel(canvas_, settings, sheet_.Slot(i), layout_.slots[i], logoAspect_, false);
 }
 
 }  // namespace tagmora

@@ -68,6 +68,8 @@ class PreviewControl final : public SheetHolder {
     LabelSheet sheet_;
     Canvas canvas_;
     SheetLayout layout_;
+    // The LOGO bitmap's width / height, found again at every layout.
+    float logoAspect_ = 1.0f;
     DevicePoint leftPress_;
     DevicePoint rightPress_;
     bool saveAtExit_ = true;

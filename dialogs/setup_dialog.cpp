@@ -39,29 +39,27 @@ SetupDialog::SetupDialog(SheetSettings& settings, HWND parent)
 BOOL SetupDialog::OnInitDialog() {
     CentreOverOwner();
     ShowNumbers();
-    SetDlgItemTextA(Window(), IDC_SETUP_SEND1, workingCopy_.SEND1.c_str());
-    SetDlgItemTextA(Window(), IDC_SETUP_SEND2, workingCopy_.SEND2.c_str());
-    SetDlgItemTextA(Window(), IDC_SETUP_FONT, workingCopy_.FONT.c_str());
-    SetDlgItemTextA(Window(), IDC_SETUP_LOGO, workingCopy_.LOGO.c_str());
-    for (const CheckField& check : kCheckFields)
-        CheckDlgButton(Window(), check.boxId, workingCopy_.*check.field ? BST_CHECKED : BST_UNCHECKED);
-    for (std::size_t i = 0; i < kColourFields.size(); ++i) {
-        colourButtons_[i].Attach(Window(), kColourFields[i].buttonId, workingCopy_.*kColourFields[i].field,
-                                 canvas_);
+    for (const TextControl& text : kTextControls)
+        SetDlgItemTextA(Window(), text.boxId, (workingCopy_.*text.field.text).c_str());
+    for (const CheckControl& check : kCheckControls)
+        CheckDlgButton(Window(), check.boxId, workingCopy_.*check.field.flag ? BST_CHECKED : BST_UNCHECKED);
+    for (std::size_t i = 0; i < kColourControls.size(); ++i) {
+        colourButtons_[i].Attach(Window(), kColourControls[i].buttonId,
+                                 workingCopy_.*kColourControls[i].field.colour, canvas_);
     }
     return TRUE;
 }
 
 void SetupDialog::ShowNumbers() {
-    for (const NumberField& number : kNumberFields)
-        SetDlgItemInt(Window(), number.boxId, static_cast<UINT>(workingCopy_.*number.field), TRUE);
+    for (const NumberControl& number : kNumberControls)
+        SetDlgItemInt(Window(), number.boxId, static_cast<UINT>(workingCopy_.*number.field.number), TRUE);
 }
 
 bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
     // Also STN_CLICKED of the "»" statics, which has the same value.
     if (!control || notification != BN_CLICKED)
         return false;
-    if (NumberFieldBySlider(controlId)) {
+    if (NumberControlBySlider(controlId)) {
         OnSliderClicked(controlId);
         return true;
     }
@@ -69,11 +67,11 @@ bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
         ApplyPaper(controlId);
         return true;
     }
-    if (const CheckField* check = CheckFieldByBox(controlId)) {
-        workingCopy_.*check->field = IsChecked(Window(), controlId);
+    if (const CheckControl* check = CheckControlByBox(controlId)) {
+        workingCopy_.*check->field.flag = IsChecked(Window(), controlId);
         return true;
     }
-    if (ColourFieldByButton(controlId)) {
+    if (ColourControlByButton(controlId)) {
         OnColourButton(controlId);
         return true;
     }
@@ -143,11 +141,11 @@ INT_PTR SetupDialog::OnMessage(UINT message, WPARAM, LPARAM lParam, bool& handle
 }
 
 void SetupDialog::OpenValueSlider(int sliderId) {
-    const NumberField* number = NumberFieldBySlider(sliderId);
+    const NumberControl* number = NumberControlBySlider(sliderId);
     if (!number)
         return;
-    ValueSlider slider(workingCopy_.*number->field, number->minimum, number->maximum, number->boxId,
-                       Window());
+    const SheetField& field = number->field;
+    ValueSlider slider(workingCopy_.*field.number, field.minimum, field.maximum, number->boxId, Window());
     slider.RunModal();
 }
 
@@ -159,18 +157,18 @@ void SetupDialog::ApplyPaper(int buttonId) {
 }
 
 void SetupDialog::OnColourButton(int buttonId) {
-    const ColourField* colour = ColourFieldByButton(buttonId);
-    ColourPicker picker(workingCopy_.*colour->field, Window());
+    const ColourControl* colour = ColourControlByButton(buttonId);
+    ColourPicker picker(workingCopy_.*colour->field.colour, Window());
     // A cancelled picker keeps the button's colour, whatever the picker showed last.
     if (picker.RunModal() != IDOK)
         return;
-    workingCopy_.*colour->field = picker.Result();
+    workingCopy_.*colour->field.colour = picker.Result();
     RedrawColourButton(buttonId);
 }
 
 void SetupDialog::RedrawColourButton(int buttonId) {
-    for (std::size_t i = 0; i < kColourFields.size(); ++i) {
-        if (kColourFields[i].buttonId == buttonId)
+    for (std::size_t i = 0; i < kColourControls.size(); ++i) {
+        if (kColourControls[i].buttonId == buttonId)
             colourButtons_[i].Draw();
     }
 }
@@ -255,10 +253,8 @@ std::string SetupDialog::BoxText(int controlId) const {
 }
 
 void SetupDialog::OnConfirm() {
-    workingCopy_.SEND1 = BoxText(IDC_SETUP_SEND1);
-    workingCopy_.SEND2 = BoxText(IDC_SETUP_SEND2);
-    workingCopy_.FONT = BoxText(IDC_SETUP_FONT);
-    workingCopy_.LOGO = BoxText(IDC_SETUP_LOGO);
+    for (const TextControl& text : kTextControls)
+        workingCopy_.*text.field.text = BoxText(text.boxId);
     settings_ = workingCopy_;
     EndDialog(IDOK);
 }

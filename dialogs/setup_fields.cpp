@@ -6,32 +6,39 @@
 
 namespace tagmora {
 
-const std::array<NumberField, 10> kNumberFields{{
-    {IDC_SETUP_WMM, IDC_SETUP_WMM_SLIDER, &SheetSettings::WMM, 150, 250},
-    {IDC_SETUP_HMM, IDC_SETUP_HMM_SLIDER, &SheetSettings::HMM, 240, 360},
-    {IDC_SETUP_COLS, IDC_SETUP_COLS_SLIDER, &SheetSettings::COLS, 1, kMaxColumns},
-    {IDC_SETUP_ROWS, IDC_SETUP_ROWS_SLIDER, &SheetSettings::ROWS, 1, kMaxRows},
-    {IDC_SETUP_COLSPC, IDC_SETUP_COLSPC_SLIDER, &SheetSettings::COLSPC, 0, 100},
-    {IDC_SETUP_ROWSPC, IDC_SETUP_ROWSPC_SLIDER, &SheetSettings::ROWSPC, 0, 100},
-    {IDC_SETUP_TOPMRG, IDC_SETUP_TOPMRG_SLIDER, &SheetSettings::TOPMRG, 0, 100},
-    {IDC_SETUP_LFTMRG, IDC_SETUP_LFTMRG_SLIDER, &SheetSettings::LFTMRG, 0, 100},
-    {IDC_SETUP_RGTMRG, IDC_SETUP_RGTMRG_SLIDER, &SheetSettings::RGTMRG, 0, 100},
-    {IDC_SETUP_BOTMRG, IDC_SETUP_BOTMRG_SLIDER, &SheetSettings::BOTMRG, 0, 100},
+const std::array<NumberControl, 10> kNumberControls{{
+    {IDC_SETUP_WMM, IDC_SETUP_WMM_SLIDER, SheetFieldByKey("WMM")},
+    {IDC_SETUP_HMM, IDC_SETUP_HMM_SLIDER, SheetFieldByKey("HMM")},
+    {IDC_SETUP_COLS, IDC_SETUP_COLS_SLIDER, SheetFieldByKey("COLS")},
+    {IDC_SETUP_ROWS, IDC_SETUP_ROWS_SLIDER, SheetFieldByKey("ROWS")},
+    {IDC_SETUP_COLSPC, IDC_SETUP_COLSPC_SLIDER, SheetFieldByKey("COLSPC")},
+    {IDC_SETUP_ROWSPC, IDC_SETUP_ROWSPC_SLIDER, SheetFieldByKey("ROWSPC")},
+    {IDC_SETUP_TOPMRG, IDC_SETUP_TOPMRG_SLIDER, SheetFieldByKey("TOPMRG")},
+    {IDC_SETUP_LFTMRG, IDC_SETUP_LFTMRG_SLIDER, SheetFieldByKey("LFTMRG")},
+    {IDC_SETUP_RGTMRG, IDC_SETUP_RGTMRG_SLIDER, SheetFieldByKey("RGTMRG")},
+    {IDC_SETUP_BOTMRG, IDC_SETUP_BOTMRG_SLIDER, SheetFieldByKey("BOTMRG")},
 }};
 
-const std::array<CheckField, 5> kCheckFields{{
-    {IDC_SETUP_BDON, &SheetSettings::BDON},
-    {IDC_SETUP_SDON1, &SheetSettings::SDON1},
-    {IDC_SETUP_SDON2, &SheetSettings::SDON2},
-    {IDC_SETUP_LGON, &SheetSettings::LGON},
-    {IDC_SETUP_YFLP, &SheetSettings::YFLP},
+const std::array<CheckControl, 5> kCheckControls{{
+    {IDC_SETUP_BDON, SheetFieldByKey("BDON")},
+    {IDC_SETUP_SDON1, SheetFieldByKey("SDON1")},
+    {IDC_SETUP_SDON2, SheetFieldByKey("SDON2")},
+    {IDC_SETUP_LGON, SheetFieldByKey("LGON")},
+    {IDC_SETUP_YFLP, SheetFieldByKey("YFLP")},
 }};
 
-const std::array<ColourField, 4> kColourFields{{
-    {IDC_SETUP_COLD, &SheetSettings::COLD},
-    {IDC_SETUP_COLDIV, &SheetSettings::COLDIV},
-    {IDC_SETUP_COLS1, &SheetSettings::COLS1},
-    {IDC_SETUP_COLS2, &SheetSettings::COLS2},
+const std::array<ColourControl, 4> kColourControls{{
+    {IDC_SETUP_COLD, SheetFieldByKey("COLD")},
+    {IDC_SETUP_COLDIV, SheetFieldByKey("COLDIV")},
+    {IDC_SETUP_COLS1, SheetFieldByKey("COLS1")},
+    {IDC_SETUP_COLS2, SheetFieldByKey("COLS2")},
+}};
+
+const std::array<TextControl, 4> kTextControls{{
+    {IDC_SETUP_SEND1, SheetFieldByKey("SEND1")},
+    {IDC_SETUP_SEND2, SheetFieldByKey("SEND2")},
+    {IDC_SETUP_FONT, SheetFieldByKey("FONT")},
+    {IDC_SETUP_LOGO, SheetFieldByKey("LOGO")},
 }};
 
 const std::array<PaperPreset, 3> kPaperPresets{{
@@ -50,16 +57,16 @@ auto FindById(const Table& table, int id, Id idOf) -> decltype(&table[0]) {
 
 }  // namespace
 
-const NumberField* NumberFieldBySlider(int sliderId) {
-    return FindById(kNumberFields, sliderId, [](const NumberField& e) { return e.sliderId; });
+const NumberControl* NumberControlBySlider(int sliderId) {
+    return FindById(kNumberControls, sliderId, [](const NumberControl& e) { return e.sliderId; });
 }
 
-const CheckField* CheckFieldByBox(int boxId) {
-    return FindById(kCheckFields, boxId, [](const CheckField& e) { return e.boxId; });
+const CheckControl* CheckControlByBox(int boxId) {
+    return FindById(kCheckControls, boxId, [](const CheckControl& e) { return e.boxId; });
 }
 
-const ColourField* ColourFieldByButton(int buttonId) {
-    return FindById(kColourFields, buttonId, [](const ColourField& e) { return e.buttonId; });
+const ColourControl* ColourControlByButton(int buttonId) {
+    return FindById(kColourControls, buttonId, [](const ColourControl& e) { return e.buttonId; });
 }
 
 const PaperPreset* PaperPresetByButton(int buttonId) {

@@ -1,32 +1,38 @@
 #pragma once
-// Which control of the Setup Dialog edits which field of the sheet settings, and the ranges the Value
-// Slider keeps the numbers in. One table, so that the dialog, its sliders and its tests agree.
+// Which control of the Setup Dialog edits which field of the sheet settings. The fields themselves (their
+// members and ranges) are the sheet's own table; this one only binds them to the dialog's controls.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "model/label_sheet.h"
+#include "model/sheet_fields.h"
 
 namespace tagmora {
 
-// A read-only number box, the "»" beside it that opens its slider, and the range the slider allows.
-struct NumberField {
+// A read-only number box and the "»" beside it that opens its slider; the slider keeps the field in the
+// range its table entry gives.
+struct NumberControl {
     int boxId;
     int sliderId;
-    std::int32_t SheetSettings::*field;
-    std::int32_t minimum;
-    std::int32_t maximum;
+    const SheetField& field;
 };
 
-struct CheckField {
+struct CheckControl {
     int boxId;
-    bool SheetSettings::*field;
+    const SheetField& field;
 };
 
-struct ColourField {
+struct ColourControl {
     int buttonId;
-    Colour SheetSettings::*field;
+    const SheetField& field;
+};
+
+// An edit box holding a text field.
+struct TextControl {
+    int boxId;
+    const SheetField& field;
 };
 
 // A paper button: the sheet size it sets, in millimetres.
@@ -36,15 +42,16 @@ struct PaperPreset {
     std::int32_t HMM;
 };
 
-extern const std::array<NumberField, 10> kNumberFields;
-extern const std::array<CheckField, 5> kCheckFields;
-extern const std::array<ColourField, 4> kColourFields;
+extern const std::array<NumberControl, 10> kNumberControls;
+extern const std::array<CheckControl, 5> kCheckControls;
+extern const std::array<ColourControl, 4> kColourControls;
+extern const std::array<TextControl, 4> kTextControls;
 extern const std::array<PaperPreset, 3> kPaperPresets;
 
 // The entry whose "»" (sliderId), box or button has this id, or null.
-const NumberField* NumberFieldBySlider(int sliderId);
-const CheckField* CheckFieldByBox(int boxId);
-const ColourField* ColourFieldByButton(int buttonId);
+const NumberControl* NumberControlBySlider(int sliderId);
+const CheckControl* CheckControlByBox(int boxId);
+const ColourControl* ColourControlByButton(int buttonId);
 const PaperPreset* PaperPresetByButton(int buttonId);
 
 // A vertical trackbar has its minimum at the top; the slider shows the maximum there, so positions run

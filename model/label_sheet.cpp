@@ -2,24 +2,16 @@
 
 #include <cassert>
 
-#include "model/working_folder.h"
+#include "model/sheet_fields.h"
 
 namespace tagmora {
 
-const char* const kDefaultDest =
-    "Left click this label\r\nto enable/disable it.\r\n\r\nRight click this label\r\nto change the address.";
-const char* const kDefaultSend1 = "Sender\xBB";
-const char* const kDefaultSend2 = "senders address\r\npress setup to\r\nchange this";
-const char* const kDefaultFont = "Tahoma";
-const char* const kDefaultLogo = "{{WKDIR}}\\GFX\\Ostrel.bmp";
+SheetSettings::SheetSettings() {
+    ApplyFieldDefaults(*this);
+}
 
-bool SheetSettings::operator==(const SheetSettings& o) const {
-    return SDON1 == o.SDON1 && SDON2 == o.SDON2 && LGON == o.LGON && BDON == o.BDON && YFLP == o.YFLP &&
-           WMM == o.WMM && HMM == o.HMM && ROWS == o.ROWS && COLS == o.COLS && ROWSPC == o.ROWSPC &&
-           COLSPC == o.COLSPC && LFTMRG == o.LFTMRG && RGTMRG == o.RGTMRG && TOPMRG == o.TOPMRG &&
-           BOTMRG == o.BOTMRG && DLGX == o.DLGX && DLGY == o.DLGY && DLGM == o.DLGM && COLD == o.COLD &&
-           COLS2 == o.COLS2 && COLS1 == o.COLS1 && COLDIV == o.COLDIV && LOGO == o.LOGO && SEND1 == o.SEND1 &&
-           SEND2 == o.SEND2 && FONT == o.FONT && logoAspect == o.logoAspect;
+bool SheetSettings::operator==(const SheetSettings& other) const {
+    return SameFieldValues(*this, other);
 }
 
 bool DefaultEnabled(int index) {
@@ -32,7 +24,6 @@ LabelSheet::LabelSheet() {
 
 void LabelSheet::ApplyDefaults() {
     settings_ = SheetSettings{};
-    settings_.LOGO = ExpandWorkingFolder(kDefaultLogo);
     for (int i = 0; i < kSlotCount; ++i) {
         slots_[i] = LabelSlot{DefaultEnabled(i), kDefaultDest};
     }

@@ -13,42 +13,45 @@ constexpr int kSlotCount = 128;
 constexpr int kMaxColumns = 8;
 constexpr int kMaxRows = 16;
 
-extern const char* const kDefaultDest;
-extern const char* const kDefaultSend1;
-extern const char* const kDefaultSend2;
-extern const char* const kDefaultFont;
-extern const char* const kDefaultLogo;  // holds the working-folder placeholder
+inline constexpr const char* kDefaultDest =
+    "Left click this label\r\nto enable/disable it.\r\n\r\nRight click this label\r\nto change the address.";
+inline constexpr const char* kDefaultSend1 = "Sender\xBB";
+inline constexpr const char* kDefaultSend2 = "senders address\r\npress setup to\r\nchange this";
+inline constexpr const char* kDefaultFont = "Tahoma";
+inline constexpr const char* kDefaultLogo = "{{WKDIR}}\\GFX\\Ostrel.bmp";  // holds the working-folder placeholder
 
 // Field names are the setup file's keys, so that code, files and users all speak of COLS, TOPMRG, ...
+// Their keys, kinds, defaults and ranges are in the table of model/sheet_fields.h, which a new sheet's
+// defaults, the setup file and the comparison of two sheets all follow.
 struct SheetSettings {
-    bool SDON1 = true;
-    bool SDON2 = true;
-    bool LGON = true;
-    bool BDON = true;
-    bool YFLP = false;
-    std::int32_t WMM = 210;
-    std::int32_t HMM = 297;
-    std::int32_t ROWS = 4;
-    std::int32_t COLS = 2;
-    std::int32_t ROWSPC = 0;
-    std::int32_t COLSPC = 2;
-    std::int32_t LFTMRG = 1;
-    std::int32_t RGTMRG = 4;
-    std::int32_t TOPMRG = 12;
-    std::int32_t BOTMRG = 0;
-    std::int32_t DLGX = -1;
-    std::int32_t DLGY = -1;
-    bool DLGM = false;
-    Colour COLD = 0;
-    Colour COLS2 = 0;
-    Colour COLS1 = 0;
-    Colour COLDIV = 0;
+    SheetSettings();
+
+    bool SDON1;
+    bool SDON2;
+    bool LGON;
+    bool BDON;
+    bool YFLP;
+    std::int32_t WMM;
+    std::int32_t HMM;
+    std::int32_t ROWS;
+    std::int32_t COLS;
+    std::int32_t ROWSPC;
+    std::int32_t COLSPC;
+    std::int32_t LFTMRG;
+    std::int32_t RGTMRG;
+    std::int32_t TOPMRG;
+    std::int32_t BOTMRG;
+    std::int32_t DLGX;
+    std::int32_t DLGY;
+    bool DLGM;
+    Colour COLD;
+    Colour COLS2;
+    Colour COLS1;
+    Colour COLDIV;
     std::string LOGO;
-    std::string SEND1 = kDefaultSend1;
-    std::string SEND2 = kDefaultSend2;
-    std::string FONT = kDefaultFont;
-    // Width / height of the LOGO bitmap; recomputed by every sheet layout, never saved.
-    float logoAspect = 1.0f;
+    std::string SEND1;
+    std::string SEND2;
+    std::string FONT;
 
     bool operator==(const SheetSettings& other) const;
     bool operator!=(const SheetSettings& other) const { return !(*this == other); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/sheet_fields.h"
 #include "model/text_value_codec.h"
 #include "model/working_folder.h"
 
@@ -33,11 +34,98 @@ void AppendSection(std::string& out, const std::string& tag, const std::string& 
 }
 
 std::string DestTag(int index) {
-    return "DEST" + codec::IntegerToText(index);
+    return kDestTag + codec::IntegerToText(index);
 }
 
-std::string Section(std::string_view text, const std::string& tag) {
-    return codec::ExtractSection(text, "<" + tag + ">", "</" + tag + ">");
+std::string OpeningTag(std::string_view tag) {
+    return "<" + std::string(tag) + ">";
+}
+
+std::string Section(std::string_view text, std::string_view tag) {
+    return codec::ExtractSection(text, OpeningTag(tag), "</" + std::string(tag) + ">");
+}
+
+std::string KeyText(const SheetField& field) {
+    return std::string(field.key) + "=";
+}
+
+bool IsKeyLine(const SheetField& field) {
+    return field.kind == FieldKind::Flag || field.kind == FieldKind::Number;
+}
+
+void WriteField(std::string& out, const SheetSettings& s, const SheetField& field) {
+    switch (field.kind) {
+        case FieldKind::Flag:
+            AppendFlag(out, field.key, s.*field.flag);
+            break;
+        case FieldKind::Number:
+            AppendKey(out, field.key, s.*field.number);
+            break;
+        case FieldKind::Colour:
+            AppendSection(out, field.key, codec::ColourToText(s.*field.colour));
+            break;
+        case FieldKind::Text:
+            AppendSection(out, field.key,
+                          field.textForm == TextForm::ProgramPath ? CollapseWorkingFolder(s.*field.text)
+                                                                  : s.*field.text);
+            break;
+    }
+}
+
+void ReadField(std::string_view text, SheetSettings& s, const SheetField& field) {
+    switch (field.kind) {
+        case FieldKind::Flag:
+            s.*field.flag = codec::ReadFlagByKey(text, KeyText(field), field.defaultValue != 0).value;
+            break;
+        case FieldKind::Number:
+            s.*field.number = codec::ReadIntegerByKey(text, KeyText(field), field.defaultValue).value;
+            break;
+        case FieldKind::Colour:
+            s.*field.colour = codec::HexTextToColour(Section(text, field.key));
+            break;
+        case FieldKind::Text: {
+            const std::string section = Section(text, field.key);
+            switch (field.textForm) {
+                case TextForm::Verbatim:
+                    s.*field.text = section;
+                    break;
+                case TextForm::Trimmed:
+                    s.*field.text = codec::Trim(section);
+                    break;
+                case TextForm::ProgramPath:
+                    s.*field.text = ExpandWorkingFolder(codec::Trim(section));
+                    break;
+            }
+            break;
+        }
+    }
+}
+
+// An opening "<DEST" i ">" tag for a slot number i.
+bool HoldsSlotTag(std::string_view text) {
+    const std::string opening = "<" + std::string(kDestTag);
+    for (std::size_t at = text.find(opening); at != std::string_view::npos; at = text.find(opening, at + 1)) {
+        std::size_t end = at + opening.size();
+        int slot = 0;
+        std::size_t digits = 0;
+        while (end < text.size() && digits < 3 && text[end] >= '0' && text[end] <= '9') {
+            slot = slot * 10 + (text[end] - '0');
+            ++end;
+            ++digits;
+        }
+        if (digits > 0 && slot < kSlotCount && end < text.size() && text[end] == '>' &&
+            text.substr(at, end + 1 - at) == OpeningTag(DestTag(slot))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The header line that starts every file the program writes, ended by CR, LF or the end of the text.
+bool StartsWithSetupFileHeader(std::string_view text) {
+    const std::string_view header = kSetupFileHeaderLine;
+    return text.substr(0, header.size()) == header &&
+           (text.size() == header.size() || text[header.size()] == '\r' || text[header.size()] == '\n');
 }
 
 }  // namespace
@@ -45,47 +133,30 @@ std::string Section(std::string_view text, const std::string& tag) {
 std::string WriteSetupFile(const LabelSheet& sheet) {
     const SheetSettings& s = sheet.Settings();
     std::string out = kSetupFileHeader;
-    AppendFlag(out, "YFLP", s.YFLP);
-    AppendFlag(out, "BDON", s.BDON);
-    AppendFlag(out, "SDON1", s.SDON1);
-    AppendFlag(out, "SDON2", s.SDON2);
-    AppendFlag(out, "LGON", s.LGON);
-    AppendFlag(out, "DLGM", s.DLGM);
-    AppendKey(out, "DLGX", s.DLGX);
-    AppendKey(out, "DLGY", s.DLGY);
-    AppendKey(out, "WMM", s.WMM);
-    AppendKey(out, "HMM", s.HMM);
-    AppendKey(out, "COLS", s.COLS);
-    AppendKey(out, "ROWS", s.ROWS);
-    AppendKey(out, "COLSPC", s.COLSPC);
-    AppendKey(out, "ROWSPC", s.ROWSPC);
-    AppendKey(out, "TOPMRG", s.TOPMRG);
-    AppendKey(out, "LFTMRG", s.LFTMRG);
-    AppendKey(out, "RGTMRG", s.RGTMRG);
-    AppendKey(out, "BOTMRG", s.BOTMRG);
-    AppendSection(out, "FONT", s.FONT);
+    for (std::size_t i = 0; i < kFieldsBeforeSlotTexts; ++i)
+        WriteField(out, s, kSheetFields[i]);
     for (int i = 0; i < sheet.LabelCount(); ++i)
         AppendSection(out, DestTag(i), sheet.Slot(i).DEST);
-    AppendSection(out, "COLDIV", codec::ColourToText(s.COLDIV));
-    AppendSection(out, "COLD", codec::ColourToText(s.COLD));
-    AppendSection(out, "COLS1", codec::ColourToText(s.COLS1));
-    AppendSection(out, "COLS2", codec::ColourToText(s.COLS2));
-    AppendSection(out, "SEND1", s.SEND1);
-    AppendSection(out, "SEND2", s.SEND2);
-    AppendSection(out, "LOGO", CollapseWorkingFolder(s.LOGO));
+    for (std::size_t i = kFieldsBeforeSlotTexts; i < kSheetFields.size(); ++i)
+        WriteField(out, s, kSheetFields[i]);
     std::string flags(kSlotCount, '0');
     for (int i = 0; i < kSlotCount; ++i) {
         if (sheet.Slot(i).enabled)
             flags[static_cast<std::size_t>(i)] = '1';
     }
-    AppendSection(out, "ONOF", flags);
+    AppendSection(out, kOnOffTag, flags);
     return out;
 }
 
-bool StartsWithSetupFileHeader(std::string_view text) {
-    const std::string_view header = kSetupFileHeaderLine;
-    return text.substr(0, header.size()) == header &&
-           (text.size() == header.size() || text[header.size()] == '\r' || text[header.size()] == '\n');
+bool LooksLikeSetupFile(std::string_view text) {
+    if (StartsWithSetupFileHeader(text))
+        return true;
+    for (const SheetField& field : kSheetFields) {
+        const std::string marker = IsKeyLine(field) ? KeyText(field) : OpeningTag(field.key);
+        if (text.find(marker) != std::string_view::npos)
+            return true;
+    }
+    return text.find(OpeningTag(kOnOffTag)) != std::string_view::npos || HoldsSlotTag(text);
 }
 
 void KeepGridUsable(SheetSettings& s) {
@@ -110,51 +181,23 @@ void KeepGridUsable(SheetSettings& s) {
 
 void ReadSetupFile(std::string_view text, LabelSheet& sheet) {
     SheetSettings& s = sheet.MutableSettings();
-    const SheetSettings defaults;
-
-    s.BDON = codec::ReadFlagByKey(text, "BDON=", defaults.BDON).value;
-    s.SDON1 = codec::ReadFlagByKey(text, "SDON1=", defaults.SDON1).value;
-    s.SDON2 = codec::ReadFlagByKey(text, "SDON2=", defaults.SDON2).value;
-    s.LGON = codec::ReadFlagByKey(text, "LGON=", defaults.LGON).value;
-    s.YFLP = codec::ReadFlagByKey(text, "YFLP=", defaults.YFLP).value;
-    s.DLGM = codec::ReadFlagByKey(text, "DLGM=", defaults.DLGM).value;
-
-    s.DLGX = codec::ReadIntegerByKey(text, "DLGX=", defaults.DLGX).value;
-    s.DLGY = codec::ReadIntegerByKey(text, "DLGY=", defaults.DLGY).value;
-    s.WMM = codec::ReadIntegerByKey(text, "WMM=", defaults.WMM).value;
-    s.HMM = codec::ReadIntegerByKey(text, "HMM=", defaults.HMM).value;
-    s.COLS = codec::ReadIntegerByKey(text, "COLS=", defaults.COLS).value;
-    s.ROWS = codec::ReadIntegerByKey(text, "ROWS=", defaults.ROWS).value;
-    s.COLSPC = codec::ReadIntegerByKey(text, "COLSPC=", defaults.COLSPC).value;
-    s.ROWSPC = codec::ReadIntegerByKey(text, "ROWSPC=", defaults.ROWSPC).value;
-    s.TOPMRG = codec::ReadIntegerByKey(text, "TOPMRG=", defaults.TOPMRG).value;
-    s.LFTMRG = codec::ReadIntegerByKey(text, "LFTMRG=", defaults.LFTMRG).value;
-    s.RGTMRG = codec::ReadIntegerByKey(text, "RGTMRG=", defaults.RGTMRG).value;
-    s.BOTMRG = codec::ReadIntegerByKey(text, "BOTMRG=", defaults.BOTMRG).value;
+    for (const SheetField& field : kSheetFields)
+        ReadField(text, s, field);
     KeepGridUsable(s);
 
     // A damaged or foreign file may hold fewer than 128 flags: the missing ones read as off.
-    const std::string flags = Section(text, "ONOF");
+    const std::string flags = Section(text, kOnOffTag);
     for (int i = 0; i < kSlotCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         sheet.Slot(i).enabled = at < flags.size() && flags[at] == '1';
     }
 
+    // The number of addresses read follows the grid just read.
     const int count = sheet.LabelCount();
     for (int i = 0; i < count; ++i)
         sheet.Slot(i).DEST = codec::Trim(Section(text, DestTag(i)));
     for (int i = count; i < kSlotCount; ++i)
         sheet.Slot(i).DEST = kDefaultDest;
-
-    s.COLDIV = codec::HexTextToColour(Section(text, "COLDIV"));
-    s.COLD = codec::HexTextToColour(Section(text, "COLD"));
-    s.COLS1 = codec::HexTextToColour(Section(text, "COLS1"));
-    s.COLS2 = codec::HexTextToColour(Section(text, "COLS2"));
-
-    s.SEND1 = Section(text, "SEND1");
-    s.SEND2 = Section(text, "SEND2");
-    s.LOGO = ExpandWorkingFolder(codec::Trim(Section(text, "LOGO")));
-    s.FONT = codec::Trim(Section(text, "FONT"));
 }
 
 }  // namespace tagmora

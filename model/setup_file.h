@@ -13,9 +13,10 @@ constexpr const char* kSetupFileHeader = "[TAGMORA PRO SETUP FILE]\r\n";
 
 std::string WriteSetupFile(const LabelSheet& sheet);
 
-// Whether the text begins with the header line that starts every file the program writes, ended by CR, LF
-// or the end of the text: what tells a setup file from any other file.
-bool StartsWithSetupFileHeader(std::string_view text);
+// What tells a setup file from a file of another kind, which would read as an empty sheet: it begins with
+// the header, or it holds at least one key ("COLS=") or opening tag ("<FONT>", "<DEST7>") as the reader
+// finds them. People write setup files by hand, without the header or under another program's.
+bool LooksLikeSetupFile(std::string_view text);
 
 // Sets the sheet's fields from the whole file text. Missing or malformed values fall back to fixed values;
 // nothing is ever reported. The logo aspect is left alone.

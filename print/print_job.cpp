@@ -61,7 +61,7 @@ std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
     return slots;
 }
 
-bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
+bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet) {
     Canvas canvas;
     std::string logText;
     {
@@ -74,13 +74,13 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
             const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
             const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
             // From the picture the job's canvas keeps: a large logo file is loaded once per job.
-            sheet.MutableSettings().logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
+            const float logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
             printed = StartPage(printer) > 0;
             if (printed) {
                 ScopedCanvasTarget onPrinter(canvas, printer);
                 for (int slot : EnabledShownSlots(sheet)) {
                     DrawLabel(canvas, sheet.Settings(), sheet.Slot(slot),
-                              layout.slots[static_cast<size_t>(slot)], true);
+                              layout.slots[static_cast<size_t>(slot)], logoAspect, true);
                     AppendPrintedLogEntry(logText, sheet.Slot(slot).DEST);
                 }
                 printed = EndPage(printer) > 0;
@@ -97,7 +97,7 @@ bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet) {
     return true;
 }
 
-void PrintJob(HWND ownerWindow, LabelSheet& sheet) {
+void PrintJob(HWND ownerWindow, const LabelSheet& sheet) {
     if (EnabledShownSlots(sheet).empty()) {
         ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
         return;
@@ -113,7 +113,7 @@ void PrintJob(HWND ownerWindow, LabelSheet& sheet) {
     PrintOnDevice(printer.Get(), ownerWindow, sheet);
 }
 
-bool PrintOnDefaultPrinter(HWND ownerWindow, LabelSheet& sheet) {
+bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
     if (EnabledShownSlots(sheet).empty()) {
         ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
         return false;

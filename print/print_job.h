@@ -29,16 +29,16 @@ std::vector<int> EnabledShownSlots(const LabelSheet& sheet);
 
 // Runs the whole job: the message when no shown label is enabled, the print dialog (owned by ownerWindow),
 // the page, the log.
-void PrintJob(HWND ownerWindow, LabelSheet& sheet);
+void PrintJob(HWND ownerWindow, const LabelSheet& sheet);
 
 // The part after the dialog, given the printer's device context (the job does not own it): the document,
 // the page, the log. False, after the not-printed message, when the printer refused the document or page.
 // The page is drawn through a Canvas of the job's own: text heights found on one printer are never
 // reused on another, which may have the same resolution and paper but other fonts.
-bool PrintOnDevice(HDC printer, HWND ownerWindow, LabelSheet& sheet);
+bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet);
 
 // The job without the dialog, on the default printer, as Explorer's "Print" prints a document. False,
 // after its message, when no page was printed: no enabled label, no default printer, a refused page.
-bool PrintOnDefaultPrinter(HWND ownerWindow, LabelSheet& sheet);
+bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet);
 
 }  // namespace tagmora

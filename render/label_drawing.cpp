@@ -6,13 +6,13 @@
 namespace tagmora {
 
 void DrawLabel(Canvas& canvas, const SheetSettings& settings, const LabelSlot& slot, const SlotLayout& layout,
-               bool printMode) {
+               float logoAspect, bool printMode) {
     if (!canvas.DeviceContext())
         return;
     if (printMode && !slot.enabled)
         return;
     const LabelColours colours = ChooseLabelColours(settings, slot.enabled);
-    const LabelGeometry geometry = ComputeLabelGeometry(settings, layout);
+    const LabelGeometry geometry = ComputeLabelGeometry(settings, layout, logoAspect);
     const LabelMeasures& m = geometry.measures;
 
     if (settings.BDON) {

@@ -8,8 +8,9 @@
 
 namespace tagmora {
 
-// Print mode draws nothing for a disabled slot; preview mode draws it washed out.
+// Print mode draws nothing for a disabled slot; preview mode draws it washed out. The logo aspect is the
+// LOGO bitmap's width / height (Canvas::LogoAspect).
 void DrawLabel(Canvas& canvas, const SheetSettings& settings, const LabelSlot& slot, const SlotLayout& layout,
-               bool printMode);
+               float logoAspect, bool printMode);
 
 }  // namespace tagmora

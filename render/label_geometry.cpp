@@ -62,7 +62,7 @@ LabelMeasures MeasureLabel(const DeviceRect& label) {
     return m;
 }
 
-LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayout& slot) {
+LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayout& slot, float logoAspect) {
     LabelGeometry g;
     g.measures = MeasureLabel(slot.label);
     const LabelMeasures& m = g.measures;
@@ -87,7 +87,7 @@ LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayo
     if (settings.LGON) {
         // At the right end of the band, as wide as the band is high times the picture's aspect.
         const std::int64_t logoWidth = Trunc64(static_cast<double>(sender.bottom - sender.top) *
-                                               static_cast<double>(settings.logoAspect));
+                                               static_cast<double>(logoAspect));
         logo = sender;
         logo.left = std::max(sender.left, sender.right - logoWidth);
     }

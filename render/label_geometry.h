@@ -31,6 +31,7 @@ struct LabelGeometry {
 
 LabelMeasures MeasureLabel(const DeviceRect& label);
 
-LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayout& slot);
+// The logo aspect is the LOGO bitmap's width / height, as the drawing found it (1 when it has none).
+LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayout& slot, float logoAspect);
 
 }  // namespace tagmora

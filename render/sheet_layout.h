@@ -27,7 +27,8 @@ struct SheetLayout {
 // Lays the sheet out into the device rectangle. Label edges fall on whole millimetres before scaling;
 // x and y scales are independent; every float-to-integer conversion cuts toward zero and stops at the
 // int32 limits. A grid that cannot exist (no column or row, more than 128 labels) lays out nothing.
-// The logo aspect is the caller's to store (Canvas::PictureAspect or LogoAspect).
+// The logo aspect is not the layout's: the drawing finds it (Canvas::LogoAspect) and hands it to the label
+// geometry.
 SheetLayout LayOutSheet(const SheetSettings& settings, const DeviceRect& device);
 
 }  // namespace tagmora

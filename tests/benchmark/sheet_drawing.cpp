@@ -91,19 +91,21 @@ void FillWithVariedAddresses(LabelSheet& sheet, bool allEnabled) {
 
 void DrawLikeThePreview(Canvas& canvas, LabelSheet& sheet, int width, int height) {
     const SheetLayout layout = LayOutSheet(sheet.Settings(), {0, 0, width, height});
-    sheet.MutableSettings().logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
+    const float logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
     canvas.FilledRectangle(layout.origin, kPreviewBackground);
     canvas.RectangleOutline(0, 0, width - 1, height - 1, 0x00000000);
     for (int i = 0; i < layout.count; ++i) {
-        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], false);
+        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], logoAspect,
+                  false);
     }
 }
 
 void DrawLikeThePrintedPage(Canvas& canvas, LabelSheet& sheet, int width, int height) {
     const SheetLayout layout = LayOutSheet(sheet.Settings(), {0, 0, width, height});
-    sheet.MutableSettings().logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
+    const float logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
     for (int i = 0; i < layout.count; ++i) {
-        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], true);
+        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], logoAspect,
+                  true);
     }
 }
 

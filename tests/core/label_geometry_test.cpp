@@ -62,8 +62,7 @@ TEST(MeasureLabelTest, LargeLabels) {
 TEST(LabelGeometryTest, SenderBandBelowTheAddress) {
     // Label 0..316 x 0..237: d = 395, inset 11, unit 3, raw half 1, half 1. Content 11..305 x 11..226.
     SheetSettings settings = Switches(true, true, true);
-    settings.logoAspect = 2.0f;
-    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f));
+    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f), 2.0f);
     ASSERT_EQ(g.measures.inset, 11);
     ASSERT_EQ(g.measures.drawUnit, 3);
     ASSERT_EQ(g.measures.rawHalfUnit, 1);
@@ -86,7 +85,7 @@ TEST(LabelGeometryTest, SenderBandBelowTheAddress) {
 
 TEST(LabelGeometryTest, YFlipPutsTheBandOnTopWithAThinnerDivider) {
     SheetSettings settings = Switches(true, true, true, true);
-    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f));
+    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f), 1.0f);
     EXPECT_EQ(g.senderArea, (DeviceRect{11, 11, 305, 11 + 71}));
     EXPECT_EQ(g.content, (DeviceRect{11, 11 + 71 + 1, 305, 226 - 1}));
     EXPECT_EQ(g.divider, (DeviceRect{11, 82 + 1, 305, 83 + 1}));
@@ -97,10 +96,10 @@ TEST(LabelGeometryTest, YFlipPutsTheBandOnTopWithAThinnerDivider) {
 TEST(LabelGeometryTest, DividerThicknessFollowsTheUnits) {
     // d = 1000: raw half unit 4, half unit 4; the divider moves down by trunc(4 x 0.5) = 2.
     const SlotLayout slot = Slot({0, 0, 600, 800});
-    const LabelGeometry below = ComputeLabelGeometry(Switches(true, false, false), slot);
+    const LabelGeometry below = ComputeLabelGeometry(Switches(true, false, false), slot, 1.0f);
     EXPECT_EQ(below.divider.Height(), 8);
     EXPECT_EQ(below.divider.top, below.content.bottom + 2);
-    const LabelGeometry above = ComputeLabelGeometry(Switches(true, false, false, true), slot);
+    const LabelGeometry above = ComputeLabelGeometry(Switches(true, false, false, true), slot, 1.0f);
     EXPECT_EQ(above.divider.Height(), 4);
     EXPECT_EQ(above.divider.top, above.senderArea.bottom + 2);
 }
@@ -108,14 +107,14 @@ TEST(LabelGeometryTest, DividerThicknessFollowsTheUnits) {
 TEST(LabelGeometryTest, ThirdOfAHeightOfThreeHundredIsExactlyOneHundred) {
     // 412 by 330: d = 527.9, inset 15, content height 300. 0.33333334f is slightly above a third, so the
     // cut is 100, not 99.
-    const LabelGeometry g = ComputeLabelGeometry(Switches(true, false, false), Slot({0, 0, 412, 330}));
+    const LabelGeometry g = ComputeLabelGeometry(Switches(true, false, false), Slot({0, 0, 412, 330}), 1.0f);
     ASSERT_EQ(g.measures.inset, 15);
     EXPECT_EQ(g.senderArea.Height(), 100);
 }
 
 TEST(LabelGeometryTest, OnlyTheLogoStillReservesTheBand) {
     SheetSettings settings = Switches(false, false, true);
-    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f));
+    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}, 3.9f), 1.0f);
     EXPECT_TRUE(g.hasSenderBand);
     EXPECT_EQ(g.senderArea.Height(), 71);
     EXPECT_EQ(g.content.bottom, 226 - 1 - 71 - 1);
@@ -125,7 +124,7 @@ TEST(LabelGeometryTest, OnlyTheLogoStillReservesTheBand) {
 }
 
 TEST(LabelGeometryTest, NoBandWithoutSendersOrLogo) {
-    const LabelGeometry g = ComputeLabelGeometry(Switches(false, false, false), Slot({0, 0, 316, 237}));
+    const LabelGeometry g = ComputeLabelGeometry(Switches(false, false, false), Slot({0, 0, 316, 237}), 1.0f);
     EXPECT_FALSE(g.hasSenderBand);
     EXPECT_EQ(g.content, (DeviceRect{11, 11, 305, 226 - 1}));
     EXPECT_EQ(g.divider, DeviceRect{});
@@ -133,27 +132,25 @@ TEST(LabelGeometryTest, NoBandWithoutSendersOrLogo) {
 
 TEST(LabelGeometryTest, SenderRectanglesWithoutTheLogo) {
     const SlotLayout slot = Slot({0, 0, 316, 237}, 3.9f);
-    const LabelGeometry both = ComputeLabelGeometry(Switches(true, true, false), slot);
+    const LabelGeometry both = ComputeLabelGeometry(Switches(true, true, false), slot, 1.0f);
     EXPECT_EQ(both.sender2.right, 305);
     EXPECT_EQ(both.sender1.right, both.sender2.left);
     EXPECT_EQ(both.sender1.left, 11);
 
     // Only sender 1 next to the logo: it reaches the logo's edge with no gap.
     SheetSettings oneAndLogo = Switches(true, false, true);
-    oneAndLogo.logoAspect = 1.0f;
-    const LabelGeometry g = ComputeLabelGeometry(oneAndLogo, slot);
+    const LabelGeometry g = ComputeLabelGeometry(oneAndLogo, slot, 1.0f);
     EXPECT_EQ(g.sender1.right, g.logo.left - g.measures.drawUnit);
 
     // Only sender 2: it alone takes the band.
-    const LabelGeometry two = ComputeLabelGeometry(Switches(false, true, false), slot);
+    const LabelGeometry two = ComputeLabelGeometry(Switches(false, true, false), slot, 1.0f);
     EXPECT_EQ(two.sender2.left, 11);
     EXPECT_EQ(two.sender2.right, 305);
 }
 
 TEST(LabelGeometryTest, WideLogoStopsAtTheBandsLeftEdge) {
     SheetSettings settings = Switches(true, true, true);
-    settings.logoAspect = 50.0f;
-    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}));
+    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({0, 0, 316, 237}), 50.0f);
     EXPECT_EQ(g.logo.left, 11 + g.measures.drawUnit);
 }
 
@@ -161,10 +158,9 @@ TEST(LabelGeometryTest, LabelsAtTheInt32LimitsStayDefined) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     SheetSettings settings = Switches(true, true, true, true);
-    settings.logoAspect = 1e30f;
-    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({kMin, kMin, kMax, kMax}, 1e30f));
+    const LabelGeometry g = ComputeLabelGeometry(settings, Slot({kMin, kMin, kMax, kMax}, 1e30f), 1e30f);
     EXPECT_LE(g.content.left, g.content.right);
-    const LabelGeometry inverted = ComputeLabelGeometry(settings, Slot({kMax, kMax, kMin, kMin}));
+    const LabelGeometry inverted = ComputeLabelGeometry(settings, Slot({kMax, kMax, kMin, kMin}), 1e30f);
     EXPECT_GE(inverted.measures.inset, 1);
 }
 

@@ -246,13 +246,11 @@ TEST_F(SetupFileTest, MarginsAndGapsComeIntoTenMetresEitherWayAndTypedValuesStay
               (std::vector<int>{s.TOPMRG, s.BOTMRG, s.LFTMRG, s.RGTMRG, s.COLSPC, s.ROWSPC}));
 }
 
-TEST_F(SetupFileTest, TheFirstOccurrenceCountsAndTheLogoAspectIsLeftAlone) {
+TEST_F(SetupFileTest, TheFirstOccurrenceCounts) {
     LabelSheet sheet;
-    sheet.MutableSettings().logoAspect = 1.5f;
     ReadSetupFile("ROWS=6\nROWS=9\n<FONT>A</FONT><FONT>B</FONT>", sheet);
     EXPECT_EQ(6, sheet.Settings().ROWS);
     EXPECT_EQ("A", sheet.Settings().FONT);
-    EXPECT_EQ(1.5f, sheet.Settings().logoAspect);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ void RequireUsableGrid(const LabelSheet& sheet) {
         Require(layout.count == sheet.LabelCount());
         for (int i = 0; i < layout.count; ++i) {
             const SlotLayout& slot = layout.slots[static_cast<std::size_t>(i)];
-            const LabelGeometry g = ComputeLabelGeometry(s, slot);
+            const LabelGeometry g = ComputeLabelGeometry(s, slot, 1.0f);
             // What drawing takes from them: the frame's inner rectangle, never larger than the label, and
             // the content inside the label's edges.
             const DeviceRect inner = slot.label.Shrunk(g.measures.borderWidth);

@@ -33,9 +33,10 @@ class LabelDrawingTest : public ::testing::Test {
     void Draw(DibSurface& surface, bool printMode = false) {
         Canvas canvas;
         canvas.SetDeviceContext(surface.dc());
-        DrawLabel(canvas, settings_, slot_, layout_, printMode);
+        DrawLabel(canvas, settings_, slot_, layout_, logoAspect_, printMode);
     }
-    LabelGeometry Geometry() const { return ComputeLabelGeometry(settings_, layout_); }
+    LabelGeometry Geometry() const { return ComputeLabelGeometry(settings_, layout_, logoAspect_); }
+    float logoAspect_ = 1.0f;
 
     TestFolder folder_;
     SheetSettings settings_;
@@ -154,7 +155,7 @@ TEST_F(LabelDrawingTest, LogoIsAGreyBoxWhenItCannotBeDrawn) {
 TEST_F(LabelDrawingTest, RealBitmapIsStretchedIntoTheLogoRectangle) {
     settings_.LOGO = folder_.File("logo.bmp");
     TestFolder::WriteBytes(settings_.LOGO, BitmapFileBytes(2, 1, {kRed, kBlue}));
-    settings_.logoAspect = 2.0f;
+    logoAspect_ = 2.0f;
     DibSurface surface(420, 320, kBackground);
     Draw(surface);
     const DeviceRect logo = Geometry().logo;
