@@ -28,10 +28,11 @@ LoadAttempt TryLoading(LabelSheet& sheet, const std::string& path) {
         }
         return {SheetLoad::Refused, kReadErrorPrefix + FileErrorDescription(*read.failure, path)};
     }
-    // The reader takes any text; without its header a file would read as an empty sheet.
-    if (!StartsWithSetupFileHeader(read.text)) {
-        return {SheetLoad::Refused, path + " is not a Tagmora setup file: it does not begin with the line " +
-                                        kSetupFileHeaderLine + "."};
+    // The reader takes any text; a file of another kind would read as an empty sheet.
+    if (!LooksLikeSetupFile(read.text)) {
+        return {SheetLoad::Refused, path +
+                                        " is not a Tagmora setup file: it holds none of the settings of "
+                                        "one (such as COLS= or <FONT>)."};
     }
     ReadSetupFile(read.text, sheet);
     return {SheetLoad::Read, {}};
@@ -64,9 +65,8 @@ StateFileLoad LoadStateFile(LabelSheet& sheet, const std::string& path) {
                         FileErrorDescription(*failure, aside));
         return {SheetLoad::Refused, false};
     }
-    const bool inWorkingFolder = aside.find_first_of("\\/") == std::string::npos;
-    ShowUserMessage(attempt.refusal + "\n\nIt was set aside as " + (inWorkingFolder ? WorkingFolder() : "") +
-                    aside + ", and Tagmora starts with its default labels.");
+    ShowUserMessage(attempt.refusal + "\n\nIt was set aside as " + aside +
+                    ", and Tagmora starts with its default labels.");
     return {SheetLoad::Refused, true};
 }
 

@@ -46,7 +46,8 @@ TEST(SheetPersistence, AMissingFileGivesTheDefaultsSilently) {
 // Files that are there but are no setup file: each named in one message saying why, and the sheet kept.
 TEST(SheetPersistence, AFileThatIsNoSetupFileIsRefusedAndTheSheetKept) {
     TestFolder folder;
-    TestFolder::WriteBytes(folder.File("notes.txt"), "COLS=5\n");
+    TestFolder::WriteBytes(folder.File("notes.txt"),
+                           "Shopping list\r\nmilk, COLS 5 = eggs\r\n<B>bread</B>\r\n");
     TestFolder::WriteBytes(folder.File("huge.tgm"), kSetupFileHeader + std::string(kMaxReadBytes, ' '));
     const bool onWine = std::filesystem::path::preferred_separator == '\\';  // drive Z: is the root there
     const std::pair<std::string, std::string> cases[] = {
@@ -65,11 +66,25 @@ TEST(SheetPersistence, AFileThatIsNoSetupFileIsRefusedAndTheSheetKept) {
         for (const std::string& text : messages.Texts())
             EXPECT_NE(std::string::npos, text.find(path + says)) << text;
     }
-    // The header line makes a setup file, whatever line break ends it.
-    LabelSheet sheet;
-    TestFolder::WriteBytes(folder.File("lf.tgm"), "[TAGMORA PRO SETUP FILE]\nCOLS=5\n");
-    EXPECT_EQ(SheetLoad::Read, LoadSheetFromPath(sheet, folder.File("lf.tgm")));
-    EXPECT_EQ(5, sheet.Settings().COLS);
+}
+
+// Beside the header or a key line (tried through the program), a section alone makes a setup file.
+TEST(SheetPersistence, AFileWithOnlyASectionOrAnUnendedLineLoads) {
+    TestFolder folder;
+    const std::pair<std::string, int> cases[] = {
+        {"<FONT>Arial</FONT>", 2 * 4},
+        {"<DEST127>only the last</DEST127>", 2 * 4},
+        // A value with neither a comma nor a line feed after it reads as empty: one row.
+        {"COLS=3,ROWS=5", 3 * 1},
+    };
+    for (const auto& [text, labels] : cases) {
+        CapturedMessages messages;
+        LabelSheet sheet;
+        TestFolder::WriteBytes(folder.File("hand.tgm"), text);
+        EXPECT_EQ(SheetLoad::Read, LoadSheetFromPath(sheet, folder.File("hand.tgm"))) << text;
+        EXPECT_EQ(labels, sheet.LabelCount()) << text;
+        EXPECT_TRUE(messages.Texts().empty()) << text;
+    }
 }
 
 TEST(SheetPersistence, ARefusedStateFileIsSetAsideUnderAFreeNameBeforeTheDefaultsGoOn) {
@@ -95,29 +110,22 @@ TEST(SheetPersistence, SetupFileNamesGetTheirExtensionOnce) {
     EXPECT_EQ("a.TGM.tgm", SetupFileNameWithExtension("a.TGM"));
 }
 
-// Runs a block with the process's current folder set to a test folder, as the program does for its logs.
-class CurrentFolderScope {
+// Runs a block with the program's folder set to a test folder.
+class WorkingFolderScope {
   public:
-    explicit CurrentFolderScope(const TestFolder& folder) : previous_(std::filesystem::current_path()) {
-        std::string native = folder.Path();
-#if !defined(_WIN32)
-        for (char& c : native)
-            c = c == '\\' ? '/' : c;
-#endif
-        std::filesystem::current_path(native);
+    explicit WorkingFolderScope(const TestFolder& folder) : previous_(WorkingFolder()) {
+        SetWorkingFolder(folder.Path());
     }
-    ~CurrentFolderScope() {
-        std::filesystem::current_path(previous_);
-    }
+    ~WorkingFolderScope() { SetWorkingFolder(previous_); }
 
   private:
-    std::filesystem::path previous_;
+    std::string previous_;
 };
 
 TEST(PrintedLog, IsNamedAfterTheLocalDateAndTime) {
-    EXPECT_EQ(".\\PRINTED\\-1--1--1_-1--1--1.txt", PrintedLogPath(0, true));
+    EXPECT_EQ(WorkingFolder() + "PRINTED\\-1--1--1_-1--1--1.txt", PrintedLogPath(0, true));
     // 7 December 2026, 14:05:09
-    EXPECT_EQ(".\\PRINTED\\7-12-2026_14-05-09.txt",
+    EXPECT_EQ(WorkingFolder() + "PRINTED\\7-12-2026_14-05-09.txt",
               PrintedLogPath(46363.0 + (14 * 3600 + 5 * 60 + 9) / 86400.0, false));
 }
 
@@ -131,7 +139,7 @@ TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
     EXPECT_EQ("Smith && Sons" + separator + separator + "Ends in a break\r\n" + separator, log);
 
     TestFolder folder;
-    CurrentFolderScope inFolder(folder);
+    WorkingFolderScope inFolder(folder);
     ASSERT_TRUE(WritePrintedLog(log));
     ASSERT_TRUE(TestFolder::IsFolder(folder.Path() + "PRINTED"));
     int logs = 0;
