@@ -42,7 +42,10 @@ VersionCheck::VersionCheck(HWND parent) : Dialog(IDD_VERSION_CHECK, parent) {}
 
 BOOL VersionCheck::OnInitDialog() {
     CentreOverOwner();
+    // Hidden is not enough: Enter presses the default button even when it is hidden, and that would open the
+    // download page and end the program after "Unable to contact server!". Disabled, Enter closes the dialog.
     ShowWindow(Item(IDC_GO_GET_NEWER_VERSION), SW_HIDE);
+    EnableWindow(Item(IDC_GO_GET_NEWER_VERSION), FALSE);
     // The dialog shows first, empty, and the check starts a moment later.
     SetTimer(Window(), IDT_VERSION_CHECK, kStartDelayMs, nullptr);
     return TRUE;
@@ -71,12 +74,18 @@ void VersionCheck::RunCheck() {
                                      ? fetcher.Fetch(VersionFileUrl(), fetched, nullptr, message)
                                      : FetchOutcome::Failed;
     const VersionVerdict verdict = JudgeVersionAnswer(outcome, fetched);
-    if (verdict.newer)
+    if (verdict.newer) {
+        EnableWindow(Item(IDC_GO_GET_NEWER_VERSION), TRUE);
         ShowWindow(Item(IDC_GO_GET_NEWER_VERSION), SW_SHOW);
+    }
     SetWindowTextA(message, verdict.message.c_str());
 }
 
 void VersionCheck::GoGetNewerVersion() {
+    // A command from a key typed while the fetch blocked arrives only now; it counts only for the button
+    // shown.
+    if (!IsWindowVisible(Item(IDC_GO_GET_NEWER_VERSION)))
+        return;
     // The browser is asked first; the program closes afterwards, saving its state as on any exit: the
     // Setup Dialog ends when it sees the quit request, and the Main Window at its next tick.
     ShellExecuteA(Window(), "open", TAGMORA_DOWNLOAD_URL, "", "", SW_SHOWMAXIMIZED);
