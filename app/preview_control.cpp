@@ -22,12 +22,9 @@ constexpr Colour kOutlineBlack = 0x00000000;
 // nothing.
 constexpr DevicePoint kNoPress{INT_MIN, INT_MIN};
 
-// "wm.dat" as the file name alone, once the working folder is the current folder, so that messages name
-// it as the user knows it. Should the folder not be enterable, the full path still reaches the program's
-// own file rather than one of that name wherever the current folder happens to be.
+// The full path, whatever the current folder: the program's own file, never one of that name wherever the
+// current folder happens to be.
 std::string StateFilePath() {
-    if (SetCurrentDirectoryA(WorkingFolder().c_str()))
-        return kStateFileName;
     return WorkingFolder() + kStateFileName;
 }
 
@@ -42,6 +39,7 @@ PreviewControl::PreviewControl(HWND dialog, int placeholderId)
     const Placeholder placeholder = TakePlaceholder(dialog, placeholderId);
     CreateObjectWindow(kWindowClass, &ObjectWindowProcedure<PreviewControl>, dialog, placeholderId,
                        placeholder.place, this);
+    SetCurrentDirectoryA(WorkingFolder().c_str());
     saveAtExit_ = LoadStateFile(sheet_, StateFilePath()).saveAtExit;
     LayOutForScreen();
     Redraw();

@@ -34,7 +34,8 @@ std::optional<std::string> ChooseFile(HWND owner, FileChooserKind kind, const st
     chooser.nMaxFile = kPathBufferSize;
     chooser.lpstrDefExt = defaultExtension;
     // A read-only choice would mean nothing here; a setup file is read whole and closed at once.
-    chooser.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    // The current folder stays where it is: nothing of the program's may depend on where the user browsed.
+    chooser.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (kind == FileChooserKind::Save)
         chooser.Flags |= OFN_OVERWRITEPROMPT;
     const BOOL chosen =

@@ -3,11 +3,14 @@
 #include "model/data_file.h"
 #include "model/text_value_codec.h"
 #include "model/variant_time.h"
+#include "model/working_folder.h"
 
 namespace tagmora {
 
 std::string PrintedLogPath(double pointInTime, bool invalid) {
-    return ".\\PRINTED\\" + text_value_codec::DateText(pointInTime, invalid) + "_" +
+    // From the program's folder, never the current one, which a file chooser may have moved: the logs of
+    // every job stay together where the program finds them.
+    return WorkingFolder() + "PRINTED\\" + text_value_codec::DateText(pointInTime, invalid) + "_" +
            text_value_codec::TimeText(pointInTime, invalid) + ".txt";
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Every print job leaves a text file in .\PRINTED\ named after its local date and time, holding the
-// stored DEST text of every label that went to the printer, each followed by a separator line.
+// Every print job leaves a text file in PRINTED\ in the program's folder, named after its local date and
+// time, holding the stored DEST text of every label that went to the printer, each followed by a separator
+// line.
 
 #include <string>
 
@@ -9,7 +10,8 @@ namespace tagmora {
 // CR LF, 36 hyphens, CR LF.
 constexpr const char* kPrintedLogSeparator = "\r\n------------------------------------\r\n";
 
-// ".\PRINTED\" + "%d-%d-%d" date + "_" + "%02d-%02d-%02d" time + ".txt"; every number -1 when invalid.
+// The working folder + "PRINTED\" + "%d-%d-%d" date + "_" + "%02d-%02d-%02d" time + ".txt"; every number -1
+// when invalid.
 std::string PrintedLogPath(double pointInTime, bool invalid);
 
 void AppendPrintedLogEntry(std::string& logText, const std::string& dest);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 #include "acceptance_fixture.h"
 #include "model/sheet_persistence.h"
@@ -139,6 +140,56 @@ TEST_F(PrintingTest, CancelInThePrintDialogPrintsNothingAndReturnPrintsOnePageAn
     EXPECT_TRUE(session->Running());
 }
 
+// Setup files written by hand, one from the command line and one through "Load a saved setup" in another
+// folder: both load, and the logs of the prints after them stay beside the program, not beside the files.
+TEST_F(PrintingTest, HandWrittenSetupFilesLoadAndEveryLogStaysBesideTheProgram) {
+    const std::string elsewhere = folder.File("elsewhere");
+    ASSERT_TRUE(CreateDirectoryA(elsewhere.c_str(), nullptr));
+    const std::string headerless = elsewhere + "\\keys.tgm", foreign = elsewhere + "\\foreign.tgm";
+    TestFolder::WriteBytes(headerless, "COLS=3\nROWS=5\n<ONOF>1</ONOF><DEST0>from the command line</DEST0>");
+    TestFolder::WriteBytes(foreign,
+                           "[LABEL PRINTER 2000]\r\nCOLS=4,ROWS=6\r\n<ONOF>01</ONOF>\r\n"
+                           "<DEST1>loaded in Setup</DEST1>");
+    auto session = Start(true, "\"" + headerless + "\"");
+    ASSERT_TRUE(session->Started());
+    ASSERT_EQ(nullptr, session->FindOtherDialog()) << MessageBoxText(session->FindOtherDialog());
+    std::set<std::string> seen;
+    const auto printAndReadLog = [&](int logs) {
+        PressPrint(*session);
+        const HWND print = WaitForWindow(*session, kPrintDialogTitle, 10s);
+        if (!print || !Activate(print))
+            return std::string("no print dialog");
+        PressKey(VK_RETURN);
+        if (!WaitUntil([&] { return FilesIn(PrintedFolder(), kLogPattern) == logs; }, 30s))
+            return std::string("no log beside the program");
+        std::string log;
+        for (const std::string& name : FileNamesIn(PrintedFolder(), kLogPattern)) {
+            if (seen.insert(name).second)
+                log = TestFolder::ReadBytes(PrintedFolder() + "\\" + name);
+        }
+        Sleep(1100);  // the next log is named after another second
+        return log;
+    };
+    EXPECT_EQ("from the command line" + kSeparator, printAndReadLog(1));
+
+    Click(ControlCentre(session->MainWindow(), IDC_SETUP));
+    const HWND setup = WaitForWindow(*session, "Label Sheet Setup", 5s);
+    ASSERT_NE(nullptr, setup);
+    Click(ControlCentre(setup, IDC_SETUP_LOAD));
+    const HWND chooser = WaitForWindow(*session, "Open", 5s);
+    ASSERT_NE(nullptr, chooser);
+    TypeText(foreign);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setup); }, 10s))
+        << MessageBoxText(session->FindOtherDialog());
+    const std::string second = printAndReadLog(2);
+    EXPECT_TRUE(second == "loaded in Setup" + kSeparator) << second;
+    EXPECT_FALSE(TestFolder::IsFolder(elsewhere + "\\PRINTED"));
+    CloseWithEscape(*session);
+    const SheetSettings stored = SheetIn(StateFile()).Settings();
+    EXPECT_EQ((std::vector<int>{4, 6}), (std::vector<int>{stored.COLS, stored.ROWS}));
+}
+
 TEST_F(PrintingTest, PageHoldsExactlyTheEnabledLabelsWhereTheLayoutPutsThemAndTheLogTheirStoredAddresses) {
     const PrinterPage page = DefaultPrinterPage();
     ASSERT_FALSE(page.printerName.empty()) << "no default printer";
@@ -230,7 +281,7 @@ TEST_F(PrintingTest, PageHoldsExactlyTheEnabledLabelsWhereTheLayoutPutsThemAndTh
         EXPECT_TRUE(IsPaper(picture.At(label.left + m.borderWidth + (m.inset - m.borderWidth) / 2, midY)))
             << "slot " << slot;
         const DeviceRect content =
-            Moved(ComputeLabelGeometry(settings, layout).content, page.offsetX, page.offsetY);
+            Moved(ComputeLabelGeometry(settings, layout, 1.0f).content, page.offsetX, page.offsetY);
         EXPECT_GT(picture.Count(content, IsInk), 500) << "slot " << slot << " printed no address";
     }
     int stray = 0;
@@ -274,7 +325,7 @@ TEST_F(PrintingTest, ALogoOf5000By5000PixelsPrintsInAJobOfAFewMegabytes) {
     const PrinterPage page = DefaultPrinterPage();
     const SlotLayout first = LayOutSheet(sheet.Settings(), page.PrintableArea()).slots[0];
     const DeviceRect logo =
-        Moved(ComputeLabelGeometry(sheet.Settings(), first).logo, page.offsetX, page.offsetY);
+        Moved(ComputeLabelGeometry(sheet.Settings(), first, 1.0f).logo, page.offsetX, page.offsetY);
     const PagePicture picture(job.substr(0, job.size() - 3) + ".png");
     for (COLORREF colour : {RGB(0xC8, 0, 0), RGB(0, 0, 0xC8)}) {
         EXPECT_GT(picture.Count(logo, [colour](COLORREF c) { return NearColour(c, colour); }),

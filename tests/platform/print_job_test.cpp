@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/working_folder.h"
 #include "print/printed_log.h"
 #include "tests/core/test_folder.h"
 #include "win/gdi.h"
@@ -43,18 +44,15 @@ TEST(EnabledShownSlotsTest, FlagsBeyondTheGridInUseDoNotCount) {
     EXPECT_EQ((std::vector<int>{8, 14}), EnabledShownSlots(sheet));
 }
 
-// The job writes its log under the current folder: each test runs in a fresh one.
-class CurrentFolder {
+// The job writes its log under the program's folder: each test runs with a fresh one.
+class ProgramFolder {
   public:
-    explicit CurrentFolder(const std::string& folder) {
-        char previous[MAX_PATH] = {};
-        GetCurrentDirectoryA(sizeof previous, previous);
-        previous_ = previous;
-        SetCurrentDirectoryA(folder.c_str());
+    explicit ProgramFolder(const std::string& folder) : previous_(WorkingFolder()) {
+        SetWorkingFolder(folder);
     }
-    ~CurrentFolder() { SetCurrentDirectoryA(previous_.c_str()); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
+    ~ProgramFolder() { SetWorkingFolder(previous_); }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
 
   private:
     std::string previous_;
@@ -133,7 +131,7 @@ class PrintOnDeviceTest : public ::testing::Test {
     std::string PrintedFolder() const { return folder.File("PRINTED"); }
 
     TestFolder folder;
-    CurrentFolder current{folder.Path()};
+    ProgramFolder programFolder{folder.Path()};
     CapturedMessages messages;
     LabelSheet sheet;
 };
