@@ -18,7 +18,8 @@ inline constexpr const char* kDefaultDest =
 inline constexpr const char* kDefaultSend1 = "Sender\xBB";
 inline constexpr const char* kDefaultSend2 = "senders address\r\npress setup to\r\nchange this";
 inline constexpr const char* kDefaultFont = "Tahoma";
-inline constexpr const char* kDefaultLogo = "{{WKDIR}}\\GFX\\Ostrel.bmp";  // holds the working-folder placeholder
+inline constexpr const char* kDefaultLogo =
+    "{{WKDIR}}\\GFX\\Ostrel.bmp";  // holds the working-folder placeholder
 
 // Field names are the setup file's keys, so that code, files and users all speak of COLS, TOPMRG, ...
 // Their keys, kinds, defaults and ranges are in the table of model/sheet_fields.h, which a new sheet's

@@ -86,8 +86,8 @@ LabelGeometry ComputeLabelGeometry(const SheetSettings& settings, const SlotLayo
     WideRect logo(0, 0, 0, 0);
     if (settings.LGON) {
         // At the right end of the band, as wide as the band is high times the picture's aspect.
-        const std::int64_t logoWidth = Trunc64(static_cast<double>(sender.bottom - sender.top) *
-                                               static_cast<double>(logoAspect));
+        const std::int64_t logoWidth =
+            Trunc64(static_cast<double>(sender.bottom - sender.top) * static_cast<double>(logoAspect));
         logo = sender;
         logo.left = std::max(sender.left, sender.right - logoWidth);
     }

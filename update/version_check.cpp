@@ -43,9 +43,11 @@ VersionCheck::VersionCheck(HWND parent) : Dialog(IDD_VERSION_CHECK, parent) {}
 BOOL VersionCheck::OnInitDialog() {
     CentreOverOwner();
     // Hidden is not enough: Enter presses the default button even when it is hidden, and that would open the
-    // download page and end the program after "Unable to contact server!". Disabled, Enter closes the dialog.
+    // download page and end the program after "Unable to contact server!". Disabled, and with Cancel the
+    // default until it shows, Enter closes the dialog.
     ShowWindow(Item(IDC_GO_GET_NEWER_VERSION), SW_HIDE);
     EnableWindow(Item(IDC_GO_GET_NEWER_VERSION), FALSE);
+    SendMessageA(Window(), DM_SETDEFID, IDCANCEL, 0);
     // The dialog shows first, empty, and the check starts a moment later.
     SetTimer(Window(), IDT_VERSION_CHECK, kStartDelayMs, nullptr);
     return TRUE;
@@ -77,6 +79,7 @@ void VersionCheck::RunCheck() {
     if (verdict.newer) {
         EnableWindow(Item(IDC_GO_GET_NEWER_VERSION), TRUE);
         ShowWindow(Item(IDC_GO_GET_NEWER_VERSION), SW_SHOW);
+        SendMessageA(Window(), DM_SETDEFID, IDC_GO_GET_NEWER_VERSION, 0);
     }
     SetWindowTextA(message, verdict.message.c_str());
 }

@@ -200,9 +200,13 @@ std::unique_ptr<ProgramSession> AcceptanceTest::Start(bool withPictures, const s
         installed_ = true;
     }
     auto session = std::make_unique<ProgramSession>(folder.Path(), commandLine);
-    EXPECT_TRUE(session->Started()) << "no Main Window appeared";
-    // The first timer tick, the paint, and the command-line file have happened after this.
+    EXPECT_TRUE(session->Started()) << session->StartFailure();
+    // The first timer tick, the paint, and the command-line file have happened after this, and the program
+    // answers its messages again.
     Sleep(700);
+    DWORD_PTR answer = 0;
+    if (session->Started())
+        SendMessageTimeoutA(session->MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
     return session;
 }
 

@@ -68,6 +68,9 @@ bool InstallProgram(const std::string& folder, bool withPictures) {
     return true;
 }
 
+// A loaded 2-core machine under Wine has been seen to take half a minute to show the first window.
+constexpr std::chrono::seconds kStartTimeout{120};
+
 ProgramSession::ProgramSession(const std::string& folder, const std::string& commandLine) {
     std::string line = "\"" + folder + kProgram + "\"";
     if (!commandLine.empty())
@@ -82,6 +85,7 @@ ProgramSession::ProgramSession(const std::string& folder, const std::string& com
         return;
     }
     processId_ = process_.dwProcessId;
+    const auto begun = std::chrono::steady_clock::now();
     WaitUntil(
         [this] {
             for (HWND window : VisibleWindowsOf(processId_)) {
@@ -92,7 +96,19 @@ ProgramSession::ProgramSession(const std::string& folder, const std::string& com
             }
             return !Running();
         },
-        std::chrono::seconds(30));
+        kStartTimeout);
+    startWait_ =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - begun);
+}
+
+std::string ProgramSession::StartFailure() const {
+    if (mainWindow_)
+        return "";
+    if (!process_.hProcess)
+        return "the program could not be started";
+    const std::string waited = "after " + std::to_string(startWait_.count()) + " ms";
+    return Running() ? "no Main Window appeared " + waited
+                     : "the program ended with exit code " + std::to_string(ExitCode()) + " " + waited;
 }
 
 ProgramSession::~ProgramSession() {

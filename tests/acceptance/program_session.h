@@ -27,6 +27,8 @@ class ProgramSession {
     ProgramSession& operator=(const ProgramSession&) = delete;
 
     bool Started() const { return mainWindow_ != nullptr; }
+    // Why there is no Main Window, with how long the session waited for it; empty once started.
+    std::string StartFailure() const;
     HWND MainWindow() const { return mainWindow_; }
     DWORD ProcessId() const { return processId_; }
 
@@ -43,6 +45,7 @@ class ProgramSession {
     PROCESS_INFORMATION process_{};
     DWORD processId_ = 0;
     HWND mainWindow_ = nullptr;
+    std::chrono::milliseconds startWait_{0};
 };
 
 // Polls the condition until it holds or the time is up.

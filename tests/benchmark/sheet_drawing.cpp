@@ -95,8 +95,8 @@ void DrawLikeThePreview(Canvas& canvas, LabelSheet& sheet, int width, int height
     canvas.FilledRectangle(layout.origin, kPreviewBackground);
     canvas.RectangleOutline(0, 0, width - 1, height - 1, 0x00000000);
     for (int i = 0; i < layout.count; ++i) {
-        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], logoAspect,
-                  false);
+        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)],
+                  logoAspect, false);
     }
 }
 
@@ -104,8 +104,8 @@ void DrawLikeThePrintedPage(Canvas& canvas, LabelSheet& sheet, int width, int he
     const SheetLayout layout = LayOutSheet(sheet.Settings(), {0, 0, width, height});
     const float logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
     for (int i = 0; i < layout.count; ++i) {
-        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)], logoAspect,
-                  true);
+        DrawLabel(canvas, sheet.Settings(), sheet.Slot(i), layout.slots[static_cast<std::size_t>(i)],
+                  logoAspect, true);
     }
 }
 
