@@ -14,6 +14,15 @@ constexpr std::size_t kMaxTextLength = 200;
 // A metre: more than any paper, so no sum of lengths can overflow.
 constexpr std::int32_t kMaxLength = 100000;
 
+// A tab or line end inside a text would split the line: it becomes a space.
+std::string Field(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
 std::vector<std::string_view> SplitFields(std::string_view line) {
     std::vector<std::string_view> fields;
     for (;;) {
@@ -99,7 +108,8 @@ std::string WriteCatalogue(const std::vector<ProductSheet>& products) {
         "\n# maker, part, description, paper, then in hundredths of a millimetre: paper width, height,"
         " columns, rows, label width, height, left, top, column gap, row gap, right, bottom\n";
     for (const ProductSheet& p : products) {
-        text += p.maker + '\t' + p.part + '\t' + p.description + '\t' + p.paperName;
+        text +=
+            Field(p.maker) + '\t' + Field(p.part) + '\t' + Field(p.description) + '\t' + Field(p.paperName);
         for (const std::int32_t n :
              {p.paperWidth, p.paperHeight, static_cast<std::int32_t>(p.cols),
               static_cast<std::int32_t>(p.rows), p.labelWidth, p.labelHeight, p.leftMargin, p.topMargin,

@@ -263,8 +263,10 @@ class Reader {
     bool ReadContent(XmlElement& element, int depth) {
         for (;;) {
             const std::size_t next = text_.find('<', pos_);
-            if (next == std::string_view::npos)
+            if (next == std::string_view::npos) {
+                pos_ = text_.size();
                 return Failed("<" + element.name + "> has no end tag");
+            }
             for (std::size_t i = pos_; i < next; ++i) {
                 if (text_[i] == '&') {
                     pos_ = i;
