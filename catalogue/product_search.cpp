@@ -28,11 +28,15 @@ std::string LettersAndDigits(std::string_view text) {
     return out;
 }
 
+// A maker's prefix is a few letters ("L", "SL", "WL"); a longer run of letters is a word, such as the
+// maker typed before the part number, and stays.
+constexpr std::size_t kMaxPrefixLetters = 3;
+
 std::string WithoutLeadingLetters(const std::string& key) {
     std::size_t start = 0;
     while (start < key.size() && !IsDigit(key[start]))
         ++start;
-    return start < key.size() ? key.substr(start) : key;
+    return start < key.size() && start <= kMaxPrefixLetters ? key.substr(start) : key;
 }
 
 bool StartsWith(const std::string& text, const std::string& prefix) {

@@ -197,6 +197,7 @@ TEST(ProductSearchTest, PartNumbersMakersAndSizesFindTheBestMatchFirst) {
     // A maker alone, and with a part number, which puts that maker's part first.
     EXPECT_EQ((Found{0, 1, 2}), index.Find("avery"));
     EXPECT_EQ((Found{2}), index.Find("Avery 5160"));
+    EXPECT_EQ((Found{0, 1}), index.Find("avery l71"));
     EXPECT_EQ((Found{4}), index.Find("mini"));
     // Label sizes: exact first, then within a millimetre, then turned.
     EXPECT_EQ((Found{0, 1, 4, 5}), index.Find("63.5 x 38.1"));
