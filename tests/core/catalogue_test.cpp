@@ -11,6 +11,7 @@
 #include "captured_messages.h"
 #include "catalogue/catalogue_file.h"
 #include "catalogue/product_search.h"
+#include "catalogue/product_texts.h"
 #include "catalogue/sheet_templates.h"
 #include "catalogue/xml_reader.h"
 #include "test_folder.h"
@@ -165,6 +166,17 @@ TEST(CatalogueFileTest, AMissingOrDamagedCatalogueGivesItsReasonAndNoProducts) {
                   " is damaged (line 2: 1 fields instead of 16).",
               LoadCatalogue(folder.File("bad.txt")).error);
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST(ProductTextsTest, TheListShowsLengthsWithTheirOwnDecimalsAndAPaperByName) {
+    ProductSheet p{"Avery", "L7160", "", "", 21590, 27940, 3, 7, 6350, 6667, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ("3 x 7", ProductColumnText(p, ProductColumn::Grid));
+    EXPECT_EQ("63.5 x 66.67 mm", ProductColumnText(p, ProductColumn::LabelSize));
+    EXPECT_EQ("215.9 x 279.4 mm", ProductColumnText(p, ProductColumn::Paper));
+    p.paperName = "US Letter";
+    EXPECT_EQ("US Letter", ProductColumnText(p, ProductColumn::Paper));
+    EXPECT_EQ("70", MillimetreText(7000));
+    EXPECT_EQ("0.05", MillimetreText(5));
 }
 
 TEST(ProductSearchTest, PartNumbersMakersAndSizesFindTheBestMatchFirst) {
