@@ -65,7 +65,16 @@ void CALLBACK Type(HWND, UINT, UINT_PTR timer, DWORD) {
         SetWindowTextA(box, "avery l71");
         SendMessageA(box, EM_SETSEL, 9, 9);
         RedrawWindow(chooser, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        Sleep(200);
+        // Every control paints in its own time: let them before the picture is taken.
+        const DWORD until = GetTickCount() + 300;
+        MSG message;
+        while (GetTickCount() < until) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+            Sleep(10);
+        }
         RECT area{};
         GetWindowRect(chooser, &area);
         acceptance::ScreenCapture(area).SavePng(current->picture);
