@@ -118,3 +118,9 @@
 #define IDT_MAIN_WINDOW 102
 #define IDT_ABOUT_SCROLL 146
 #define IDT_VERSION_CHECK 159
+
+// Label Sheet Products: the catalogue's chooser.
+#define IDD_SHEET_PRODUCTS 170
+#define IDC_PRODUCT_SEARCH 1090
+#define IDC_PRODUCT_LIST 1091
+#define IDC_PRODUCT_COUNT 1092
