@@ -1,4 +1,5 @@
-// Exact lengths in the setup file and the true-size layout's arithmetic.
+// Exact lengths in the setup file and the true-size layout's arithmetic. The messages before a true-size
+// page are proven where the user meets them, by the real program (tests/acceptance).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,7 +8,6 @@
 #include "model/setup_file.h"
 #include "model/text_value_codec.h"
 #include "model/working_folder.h"
-#include "print/true_size_checks.h"
 #include "render/true_size_layout.h"
 
 namespace tagmora {
@@ -180,32 +180,6 @@ TEST(TrueSizeLayoutTest, AnInchProductAndASixteenRowSheetLandWithinADotOnTheirPr
     EXPECT_EQ((DeviceRect{1, 1, 211, 298}), preview.origin);
     EXPECT_EQ(1 + 8, preview.slots[0].label.left);
     EXPECT_EQ(1 + 284, preview.slots[63].label.bottom);  // 283.7 mm at a pixel a millimetre
-}
-
-TEST(TrueSizeChecksTest, AnotherPaperAndLabelsInTheUnprintableEdgeAreNamedWithTheirMillimetres) {
-    LabelSheet sheet = TrueSizeSheet(TwentyOneLabels());
-    sheet.SetAllEnabled(true);
-    sheet.Slot(20).enabled = false;
-    // The bench's A4 printer: 2480 x 3508 dots of paper, 2329 x 3358 printable from 75 dots in.
-    const PrinterPaper a4{300, 300, 2480, 3508, 75, 75, 2329, 3358};
-    const SheetLayout layout = LayOutTrueSize(sheet.Settings(), PrinterPaperMapping(300, 300, 75, 75));
-    EXPECT_EQ("", PaperMismatchText(sheet.Settings(), a4));
-    // 6.35 mm of edge: the left column's 7.2 mm clears it, the right one (7.3 mm) too, but nothing else.
-    EXPECT_EQ("", UnprintableLabelsText(sheet, layout, a4));
-
-    const PrinterPaper letter{600, 600, 5100, 6600, 100, 200, 4850, 6150};
-    EXPECT_EQ(
-        "The printer's paper is 215.9 x 279.4 mm, but the label sheet is 210 x 297 mm.\r"
-        "Printed true to size, the labels would not land on the sheet's labels.",
-        PaperMismatchText(sheet.Settings(), letter));
-    // Top margin 15.15 mm against 8.47 mm of edge: the top clears; the bottom row ends at 281.85 mm, past
-    // the printable 268.8 mm by 13.04 mm (label 21 is off and not named).
-    const SheetLayout onLetter = LayOutTrueSize(sheet.Settings(), PrinterPaperMapping(600, 600, 100, 200));
-    EXPECT_EQ(
-        "These labels reach into the edge of the paper that the printer cannot print, and would be cut "
-        "there:\rlabel 19 by 13.04 mm, label 20 by 13.04 mm.",
-        UnprintableLabelsText(sheet, onLetter, letter));
-    EXPECT_EQ(2u, TrueSizeDoubts(sheet, onLetter, letter).size());
 }
 
 }  // namespace
