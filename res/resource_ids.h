@@ -104,6 +104,12 @@
 #define IDC_SETUP_LETTER 1067
 #define IDC_SETUP_A4 1068
 #define IDC_SETUP_LEGAL 1069
+// The row the dialog grows at its bottom for the sheet's true size and what comes with it.
+#define IDC_SETUP_TRUESIZE 1070
+// Reserved for that row's next controls: the product chooser, the printer alignment and the product's name.
+#define IDC_SETUP_PRODUCTS 1071
+#define IDC_SETUP_ALIGN_PRINTER 1072
+#define IDC_SETUP_PRODUCT_NAME 1073
 
 // Value Slider controls.
 #define IDC_SLIDER_TRACKBAR 1031
