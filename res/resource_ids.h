@@ -118,3 +118,14 @@
 #define IDT_MAIN_WINDOW 102
 #define IDT_ABOUT_SCROLL 146
 #define IDT_VERSION_CHECK 159
+
+// Address lists from a file: the Main Window's button and the import preview.
+#define IDC_ADDRESSES 1070
+#define IDD_ADDRESS_IMPORT 170
+#define IDC_IMPORT_SUMMARY 1071
+#define IDC_IMPORT_ADDRESSES 1072
+#define IDC_IMPORT_COLUMNS 1073
+#define IDC_IMPORT_UP 1074
+#define IDC_IMPORT_DOWN 1075
+#define IDC_IMPORT_WARNINGS 1076
+#define IDC_IMPORT_FILL 1077
