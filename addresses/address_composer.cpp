@@ -77,7 +77,8 @@ std::string ComposeByRole(const AddressTable& table, std::size_t record, const A
     std::string name = Join({v(ColumnRole::Title), v(ColumnRole::FirstName), v(ColumnRole::MiddleName),
                              v(ColumnRole::LastName), v(ColumnRole::Suffix)},
                             " ");
-    AppendLines(address, name.empty() ? v(ColumnRole::FullName) : std::string_view(name));
+    const bool fullName = name.empty() || (plan.preferFullName && !IsBlankText(v(ColumnRole::FullName)));
+    AppendLines(address, fullName ? v(ColumnRole::FullName) : std::string_view(name));
     for (const ColumnRole role :
          {ColumnRole::Company, ColumnRole::Department, ColumnRole::Street, ColumnRole::AddressLine1,
           ColumnRole::AddressLine2, ColumnRole::AddressLine3, ColumnRole::ExtendedAddress,

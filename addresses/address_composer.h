@@ -14,6 +14,8 @@ struct AddressPlan {
     // With a recognised header (or a vCard), the address is built from the columns' roles; otherwise it is
     // the columns in `order`, one non-empty field a line.
     bool byRole = false;
+    // A vCard's FN is the name as its owner wrote it; N's parts stand in only without one.
+    bool preferFullName = false;
     std::vector<ColumnMeaning> meanings;  // one per column, for byRole
     std::vector<std::size_t> order;       // included columns in the order they are written
 };

@@ -51,6 +51,7 @@ void PlanColumns(AddressFile& file) {
             ColumnRole::ExtendedAddress, ColumnRole::PostOfficeBox, ColumnRole::City,
             ColumnRole::State,           ColumnRole::Postcode,      ColumnRole::Country};
         file.plan.byRole = true;
+        file.plan.preferFullName = true;
         for (int c = 0; c < kVCardColumnCount; ++c) {
             file.columnNames.emplace_back(kNames[c]);
             file.plan.meanings.push_back({kRoles[c], {}});

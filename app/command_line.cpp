@@ -35,7 +35,7 @@ CommandLine ParseCommandLine(const std::string& commandLine) {
     const std::string::size_type after = begin + 2;
     if (hasSwitch &&
         (after == commandLine.size() || IsBlank(commandLine[after]) || commandLine[after] == '"'))
-        return {true, SetupPathFromCommandLine(commandLine.substr(after))};
+        return {true, SetupPathFromCommandLine(commandLine.substr(after)), {}};
     CommandLine command;
     const std::string whole = SetupPathFromCommandLine(commandLine);
     std::string::size_type end = commandLine.size();
