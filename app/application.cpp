@@ -55,6 +55,7 @@ int RunApplication(const std::string& commandLine) {
     gdiplus.emplace();
     auto mainWindow = std::make_unique<MainWindow>();
     mainWindow->SetPendingSetupPath(command.setupPath);
+    mainWindow->SetPendingAddressPath(command.addressPath);
     const INT_PTR result = mainWindow->RunModal();
     gdiplus.reset();
     // Deleting the Main Window deletes the Preview Control, which saves the sheet to "wm.dat".

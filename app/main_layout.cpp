@@ -53,8 +53,11 @@ bool PictureButtonPlacement(int controlId, std::int32_t left, std::int32_t top, 
         case IDC_PRINT:
             placement = {right - 124, top + 263, 114, 61};
             return true;
-        case IDC_EXIT:
+        case IDC_ADDRESSES:
             placement = {right - 124, top + 328, 114, 61};
+            return true;
+        case IDC_EXIT:
+            placement = {right - 124, top + 393, 114, 61};
             return true;
         case IDC_HELP_PANEL:
             placement = {right - 121, bottom - 132, 109, 122};

@@ -32,7 +32,7 @@ ControlPlacement ComputePreviewPlacement(std::int32_t clientWidth, std::int32_t 
 
 // Where an attached picture button goes in the client rectangle (left, top, right, bottom); anchored to
 // the right edge, and to the top edge except the help panel, which hangs from the bottom edge. Returns
-// false for a control that is not one of the six buttons.
+// false for a control that is not one of the seven buttons.
 bool PictureButtonPlacement(int controlId, std::int32_t left, std::int32_t top, std::int32_t right,
                             std::int32_t bottom, ControlPlacement& placement);
 

@@ -4,12 +4,16 @@
 
 #include <cstdio>
 
+#include "addresses/address_file.h"
+#include "addresses/address_import_dialog.h"
 #include "app/about_window.h"
 #include "app/gdiplus_paint.h"
 #include "app/main_layout.h"
+#include "dialogs/common_choosers.h"
 #include "dialogs/setup_dialog.h"
 #include "model/program_version.h"
 #include "model/quit_request.h"
+#include "model/user_message.h"
 #include "res/resource_ids.h"
 #include "site_config.h"
 
@@ -24,12 +28,16 @@ struct ButtonPictures {
     const char* down;
 };
 
-constexpr std::array<ButtonPictures, 6> kButtonPictures{{
+constexpr const char* kAddressFileFilter =
+    "Address lists (*.csv;*.tsv;*.tab;*.txt;*.vcf)|*.csv;*.tsv;*.tab;*.txt;*.vcf|All files (*.*)|*.*||";
+
+constexpr std::array<ButtonPictures, 7> kButtonPictures{{
     {IDC_TITLE_PICTURE, "button_title.jpg", "button_title.jpg"},
     {IDC_ABOUT, "button_about_U.jpg", "button_about_D.jpg"},
     {IDC_SETUP, "button_setup_U.jpg", "button_setup_D.jpg"},
     {IDC_PRINT, "button_print_U.jpg", "button_print_D.jpg"},
     {IDC_HELP_PANEL, "button_instructions.jpg", "button_instructions.jpg"},
+    {IDC_ADDRESSES, "button_addresses_U.jpg", "button_addresses_D.jpg"},
     {IDC_EXIT, "button_exit_U.jpg", "button_exit_D.jpg"},
 }};
 
@@ -43,7 +51,8 @@ MainWindow::MainWindow(const std::string& pictureFolder)
     : Dialog(IDD_MAIN_WINDOW, nullptr),
       pictureFolder_(pictureFolder),
       buttons_{{ImageButton(pictureFolder), ImageButton(pictureFolder), ImageButton(pictureFolder),
-                ImageButton(pictureFolder), ImageButton(pictureFolder), ImageButton(pictureFolder)}} {
+                ImageButton(pictureFolder), ImageButton(pictureFolder), ImageButton(pictureFolder),
+                ImageButton(pictureFolder)}} {
     SetCurrentSheet(nullptr);
 }
 
@@ -92,6 +101,8 @@ BOOL MainWindow::OnInitDialog() {
         return TRUE;
     }
     AttachButtons();
+    // A file dropped from Explorer is an address list to look at, as if it had been chosen.
+    DragAcceptFiles(Window(), TRUE);
     RedrawAtOnce(Window());
     RunMainLayout();
     RestorePlacement(placement);
@@ -163,6 +174,9 @@ bool MainWindow::OnCommand(int controlId, int notification, HWND control) {
         case IDC_HELP_PANEL:
             OpenUserGuide();
             return true;
+        case IDC_ADDRESSES:
+            ChooseAddressFile();
+            return true;
         default:
             return false;
     }
@@ -176,6 +190,37 @@ void MainWindow::RunSetup() {
     if (setup.RunModal() == IDOK)
         RunMainLayout();
     preview_->Redraw();
+}
+
+void MainWindow::ChooseAddressFile() {
+    if (const std::optional<std::string> path =
+            ChooseFile(Window(), FileChooserKind::Open, kAddressFileFilter, "csv"))
+        ImportAddresses(*path, true);
+}
+
+void MainWindow::ImportAddresses(const std::string& path, bool withPreview) {
+    if (!preview_)
+        return;
+    const AddressFile file = ReadAddressFile(path);
+    if (!file.refusal.empty()) {
+        ShowUserMessage(file.refusal, Window());
+        return;
+    }
+    if (withPreview) {
+        AddressImportDialog dialog(file, path, preview_->Sheet(), Window());
+        dialog.RunModal();
+    } else {
+        FillLabelsFromFile(preview_->Sheet(), file);
+    }
+    preview_->Redraw();
+}
+
+void MainWindow::OnDropFiles(HDROP drop) {
+    char path[MAX_PATH * 4] = {};
+    const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+    DragFinish(drop);
+    if (length > 0 && length < sizeof path)
+        ImportAddresses(path, true);
 }
 
 void MainWindow::OpenUserGuide() {
@@ -192,6 +237,11 @@ bool MainWindow::OnTimer(UINT_PTR) {
         pendingSetupPath_.clear();
         preview_->LoadFromPath(path);
         RunMainLayout();
+    }
+    if (preview_ && pendingSetupPath_.empty() && !pendingAddressPath_.empty()) {
+        const std::string path = std::move(pendingAddressPath_);
+        pendingAddressPath_.clear();
+        ImportAddresses(path, false);
     }
     return false;
 }
@@ -240,6 +290,10 @@ INT_PTR MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         case WM_QUERYDRAGICON:
             handled = true;
             return reinterpret_cast<INT_PTR>(icon_);
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            handled = true;
+            return TRUE;
         case WM_HELP:
             OpenUserGuide();
             handled = true;

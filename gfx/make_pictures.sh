@@ -128,6 +128,12 @@ glyph() {
             -fill white -draw "rectangle 30,52 66,80"
             -fill "$NAVY_BOTTOM" -draw "rectangle 37,61 59,65" -draw "rectangle 37,70 53,74")
         ;;
+    addresses)
+        # A stack of two address cards, the front one with its lines.
+        symbol=(-fill "$PALE" -draw "roundrectangle 26,18 82,58 6,6"
+            -fill white -draw "roundrectangle 14,32 70,76 6,6"
+            -fill "$NAVY_BOTTOM" -draw "rectangle 22,42 58,47" -draw "rectangle 22,53 52,57" -draw "rectangle 22,63 46,67")
+        ;;
     exit) symbol=(-fill none -stroke "$NAVY_BOTTOM" -strokewidth 8 -draw "arc 26,28 70,72 -55,235" -draw "line 48,18 48,48") ;;
     esac
     im -size 96x96 xc:none -fill "$AMBER" -draw "circle 48,48 48,2" "${symbol[@]}" -resize 24x24 "$1"
@@ -153,10 +159,12 @@ card() {
 
 # --- the Main Window's buttons -----------------------------------------------------------------------------------
 
-# button NAME WIDTH HEIGHT WORD SUBTITLE: button_NAME_U.jpg and button_NAME_D.jpg. Both share one layout; the
-# pressed picture sits one pixel lower and to the right, darker, with its shadow drawn inside the card.
+# button NAME WIDTH HEIGHT WORD SUBTITLE [NARROW]: button_NAME_U.jpg and button_NAME_D.jpg. Both share one layout; the
+# pressed picture sits one pixel lower and to the right, darker, with its shadow drawn inside the card. "narrow" sets a
+# long WORD in the condensed face so that it stays inside the card.
 button() {
-    local name=$1 w=$2 h=$3 word=$4 subtitle=$5
+    local name=$1 w=$2 h=$3 word=$4 subtitle=$5 word_font=$SANS_BOLD word_size=15
+    if [ "${6:-}" = narrow ]; then word_font=$NARROW_BOLD word_size=12; fi
     glyph "$work/glyph_$name.png" "$name"
     local y0=1 y1=$((h - 4)) r=9
     local mid=$(((y0 + y1) / 2))
@@ -170,7 +178,7 @@ button() {
             "${rim[@]}" -strokewidth 1 \
             -draw "roundrectangle 3,$((y0 + 1)),$((w - 4)),$((y1 - 1)),$((r - 1)),$((r - 1))" -stroke none \
             "$work/glyph_$name.png" -geometry +$((10 + dx))+$((mid - 12 + dy)) -composite \
-            -gravity NorthWest -fill white -font "$SANS_BOLD" -pointsize 15 \
+            -gravity NorthWest -fill white -font "$word_font" -pointsize "$word_size" \
             -annotate +$((42 + dx))+$((mid - 17 + dy)) "$word" \
             -fill "$SKY" -font "$SANS" -pointsize 11 -annotate +$((42 + dx))+$((mid + 2 + dy)) "$subtitle" \
             "$work/button.png"
@@ -181,6 +189,7 @@ button() {
 button about 114 59 About Tagmora
 button setup 114 61 Setup Tagmora
 button print 114 61 Print Labels
+button addresses 114 61 Addresses 'from a file' narrow
 button exit 114 61 Exit Tagmora
 
 # --- title picture: the product's name under its emblem ----------------------------------------------------------

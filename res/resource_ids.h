@@ -130,3 +130,14 @@
 #define IDC_PRODUCT_SEARCH 1090
 #define IDC_PRODUCT_LIST 1091
 #define IDC_PRODUCT_COUNT 1092
+
+// Address lists from a file: the Main Window's button and the import preview.
+#define IDC_ADDRESSES 1740
+#define IDD_ADDRESS_IMPORT 173
+#define IDC_IMPORT_SUMMARY 1741
+#define IDC_IMPORT_ADDRESSES 1742
+#define IDC_IMPORT_COLUMNS 1743
+#define IDC_IMPORT_UP 1744
+#define IDC_IMPORT_DOWN 1745
+#define IDC_IMPORT_WARNINGS 1746
+#define IDC_IMPORT_FILL 1747

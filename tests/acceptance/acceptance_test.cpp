@@ -61,7 +61,8 @@ TEST_F(AcceptanceTest, FirstStartShowsTwoByFourLabelsWithTheFirstAndFourthBright
     EXPECT_TRUE(NearColour(screen.At({labels.preview.left, labels.preview.top}), RGB(0, 0, 0)));
     EXPECT_TRUE(NearColour(screen.At({labels.Centre(0).x, labels.preview.top + 2}), RGB(0xFF, 0xF0, 0xC0)));
     if (HasPictures()) {
-        for (int id : {IDC_TITLE_PICTURE, IDC_ABOUT, IDC_SETUP, IDC_PRINT, IDC_HELP_PANEL, IDC_EXIT}) {
+        for (int id :
+             {IDC_TITLE_PICTURE, IDC_ABOUT, IDC_SETUP, IDC_PRINT, IDC_HELP_PANEL, IDC_ADDRESSES, IDC_EXIT}) {
             EXPECT_EQ(BS_OWNERDRAW, GetWindowLongPtrA(GetDlgItem(main, id), GWL_STYLE) & BS_TYPEMASK) << id;
         }
     }
@@ -226,6 +227,7 @@ TEST_F(AcceptanceTest, WithoutPicturesTheSixTextButtonsStillWork) {
         {IDC_HELP_PANEL,
          "Left click a label to\r\nenable or disable.\r\n\r\nRight click a label to\r\nchange the "
          "address.\r\n\r\nClick here to  browse\r\nthe online help."},
+        {IDC_ADDRESSES, "Addresses\r\nfrom a file"},
         {IDC_EXIT, "Exit\r\nTagmora"},
     };
     for (const auto& button : buttons) {

@@ -49,5 +49,22 @@ TEST(ParseCommandLineTest, TheSwitchAsksForAPrintOfThePathThatFollows) {
     }
 }
 
+TEST(ParseCommandLineTest, AnAddressListComesAfterTheSetupFile) {
+    const std::pair<const char*, std::pair<const char*, const char*>> cases[] = {
+        {"C:\\My Lists\\all.CSV", {"", "C:\\My Lists\\all.CSV"}},
+        {"\"C:\\My Lists\\all.vcf\" ", {"", "C:\\My Lists\\all.vcf"}},
+        {"\"C:\\My Labels\\a.tgm\" \"C:\\My Lists\\b.tsv\"", {"C:\\My Labels\\a.tgm", "C:\\My Lists\\b.tsv"}},
+        {"\"C:\\My Labels\\a.tgm\" C:\\b.tab", {"C:\\My Labels\\a.tgm", "C:\\b.tab"}},
+        {"C:\\a.tgm \"C:\\My Lists\\b.csv\"", {"C:\\a.tgm", "C:\\My Lists\\b.csv"}},
+        {"C:\\list.csv.tgm", {"C:\\list.csv.tgm", ""}},
+    };
+    for (const auto& [line, expected] : cases) {
+        const CommandLine parsed = ParseCommandLine(line);
+        EXPECT_FALSE(parsed.print) << line;
+        EXPECT_EQ(expected.first, parsed.setupPath) << line;
+        EXPECT_EQ(expected.second, parsed.addressPath) << line;
+    }
+}
+
 }  // namespace
 }  // namespace tagmora

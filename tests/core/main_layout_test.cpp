@@ -74,8 +74,10 @@ TEST(PictureButtonPlacementTest, ColumnHangsFromTheTopRightAndTheHelpPanelFromTh
     EXPECT_EQ((ControlPlacement{576, 198, 114, 61}), p);
     ASSERT_TRUE(PictureButtonPlacement(IDC_PRINT, 0, 0, 700, 500, p));
     EXPECT_EQ((ControlPlacement{576, 263, 114, 61}), p);
-    ASSERT_TRUE(PictureButtonPlacement(IDC_EXIT, 0, 0, 700, 500, p));
+    ASSERT_TRUE(PictureButtonPlacement(IDC_ADDRESSES, 0, 0, 700, 500, p));
     EXPECT_EQ((ControlPlacement{576, 328, 114, 61}), p);
+    ASSERT_TRUE(PictureButtonPlacement(IDC_EXIT, 0, 0, 700, 500, p));
+    EXPECT_EQ((ControlPlacement{576, 393, 114, 61}), p);
     ASSERT_TRUE(PictureButtonPlacement(IDC_HELP_PANEL, 0, 0, 700, 500, p));
     EXPECT_EQ((ControlPlacement{579, 368, 109, 122}), p);
 
@@ -83,7 +85,7 @@ TEST(PictureButtonPlacementTest, ColumnHangsFromTheTopRightAndTheHelpPanelFromTh
     ASSERT_TRUE(PictureButtonPlacement(IDC_HELP_PANEL, 0, 0, 1024, 740, p));
     EXPECT_EQ((ControlPlacement{903, 608, 109, 122}), p);
     ASSERT_TRUE(PictureButtonPlacement(IDC_EXIT, 0, 0, 1024, 740, p));
-    EXPECT_EQ((ControlPlacement{900, 328, 114, 61}), p);
+    EXPECT_EQ((ControlPlacement{900, 393, 114, 61}), p);
 }
 
 TEST(PictureButtonPlacementTest, OtherControlsAreNotPlaced) {

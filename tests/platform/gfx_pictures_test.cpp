@@ -124,10 +124,13 @@ void PrintTo(const ButtonPicture& picture, std::ostream* out) {
 // The Main Window's button sizes, and the About window's splash control: 230 x 178 dialog units in a Tahoma 8
 // dialog, whose base units are 6 x 13 pixels at 96 dpi.
 const ButtonPicture kButtonPictures[] = {
-    {"button_title.jpg", 123, 119},        {"button_about_U.jpg", 114, 59}, {"button_about_D.jpg", 114, 59},
-    {"button_setup_U.jpg", 114, 61},       {"button_setup_D.jpg", 114, 61}, {"button_print_U.jpg", 114, 61},
-    {"button_print_D.jpg", 114, 61},       {"button_exit_U.jpg", 114, 61},  {"button_exit_D.jpg", 114, 61},
-    {"button_instructions.jpg", 109, 122}, {"button_splash.jpg", 345, 289},
+    {"button_title.jpg", 123, 119},      {"button_about_U.jpg", 114, 59},
+    {"button_about_D.jpg", 114, 59},     {"button_setup_U.jpg", 114, 61},
+    {"button_setup_D.jpg", 114, 61},     {"button_print_U.jpg", 114, 61},
+    {"button_print_D.jpg", 114, 61},     {"button_exit_U.jpg", 114, 61},
+    {"button_exit_D.jpg", 114, 61},      {"button_instructions.jpg", 109, 122},
+    {"button_splash.jpg", 345, 289},     {"button_addresses_U.jpg", 114, 61},
+    {"button_addresses_D.jpg", 114, 61},
 };
 
 class GfxButtonPicture : public ::testing::TestWithParam<ButtonPicture> {};

@@ -28,13 +28,16 @@ struct PictureSize {
 };
 
 constexpr PictureSize kButtonPictures[] = {
-    {"button_title.jpg", 123, 119},        {"button_about_U.jpg", 114, 59}, {"button_about_D.jpg", 114, 59},
-    {"button_setup_U.jpg", 114, 61},       {"button_setup_D.jpg", 114, 61}, {"button_print_U.jpg", 114, 61},
-    {"button_print_D.jpg", 114, 61},       {"button_exit_U.jpg", 114, 61},  {"button_exit_D.jpg", 114, 61},
-    {"button_instructions.jpg", 109, 122},
+    {"button_title.jpg", 123, 119},      {"button_about_U.jpg", 114, 59},
+    {"button_about_D.jpg", 114, 59},     {"button_setup_U.jpg", 114, 61},
+    {"button_setup_D.jpg", 114, 61},     {"button_print_U.jpg", 114, 61},
+    {"button_print_D.jpg", 114, 61},     {"button_exit_U.jpg", 114, 61},
+    {"button_exit_D.jpg", 114, 61},      {"button_instructions.jpg", 109, 122},
+    {"button_addresses_U.jpg", 114, 61}, {"button_addresses_D.jpg", 114, 61},
 };
 
-constexpr int kButtons[] = {IDC_TITLE_PICTURE, IDC_ABOUT, IDC_SETUP, IDC_PRINT, IDC_HELP_PANEL, IDC_EXIT};
+constexpr int kButtons[] = {IDC_TITLE_PICTURE, IDC_ABOUT,     IDC_SETUP, IDC_PRINT,
+                            IDC_HELP_PANEL,    IDC_ADDRESSES, IDC_EXIT};
 
 RECT ChildRect(HWND dialog, int controlId) {
     RECT rect{};
@@ -329,10 +332,10 @@ TEST_F(MainWindowTest, WithoutPicturesTheTextButtonsStayInTheirTemplatePlaces) {
                                 places.push_back(ChildRect(w, id));
                                 styles.push_back(GetWindowLongPtrA(GetDlgItem(w, id), GWL_STYLE));
                             }
-                            templates = {
-                                TemplateRect(w, 266, 0, 83, 81),   TemplateRect(w, 273, 87, 76, 37),
-                                TemplateRect(w, 273, 131, 76, 37), TemplateRect(w, 273, 175, 76, 37),
-                                TemplateRect(w, 273, 220, 74, 75), TemplateRect(w, 273, 303, 76, 37)};
+                            templates = {TemplateRect(w, 266, 0, 83, 81),   TemplateRect(w, 273, 87, 76, 37),
+                                         TemplateRect(w, 273, 131, 76, 37), TemplateRect(w, 273, 175, 76, 37),
+                                         TemplateRect(w, 273, 220, 74, 75), TemplateRect(w, 273, 303, 76, 37),
+                                         TemplateRect(w, 273, 345, 76, 37)};
                             GetDlgItemTextA(w, IDC_EXIT, exitText, sizeof exitText);
                         }),
                         Close(window)});
