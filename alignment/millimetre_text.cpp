@@ -46,7 +46,8 @@ std::string MillimetreText(double millimetres) {
     if (rounded == 0)
         rounded = 0;
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, 3);
     if (error != std::errc())
         return "0";
     std::string text(buffer, end);

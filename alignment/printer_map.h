@@ -35,9 +35,9 @@ std::optional<AffineMap> Inverse(const AffineMap& map);
 
 // The map as a person reads it: the shift of the page's corner, the scale of each axis and the turn.
 struct AlignmentSummary {
-    double offsetX = 0, offsetY = 0;            // millimetres, where the paper's top-left corner lands
+    double offsetX = 0, offsetY = 0;  // millimetres, where the paper's top-left corner lands
     double scaleXPercent = 100, scaleYPercent = 100;
-    double rotationDegrees = 0;                 // clockwise on the page, as y grows downwards
+    double rotationDegrees = 0;  // clockwise on the page, as y grows downwards
 };
 AlignmentSummary Summarise(const AffineMap& map);
 

@@ -25,7 +25,8 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
     for (std::size_t start = 0;;) {
         const std::size_t end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        parts.push_back(
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos)
             return parts;
         start = end + 1;
@@ -66,9 +67,11 @@ std::string PointsText(const std::vector<AlignmentPoint>& points) {
 }  // namespace
 
 PrinterAlignments::PrinterAlignments(std::string_view text) {
-    for (std::string_view lineText : Split(text, '\n')) {
-        if (!lineText.empty() && lineText.back() == '\r')
-            lineText.remove_suffix(1);
+    // CR LF, LF or a lone CR ends a line: a name never holds a line break.
+    std::string lines(text);
+    for (char& c : lines)
+        c = c == '\r' ? '\n' : c;
+    for (const std::string_view lineText : Split(lines, '\n')) {
         if (lineText.empty() || lineText == kPrintersFileHeader)
             continue;
         Line line;
@@ -145,7 +148,9 @@ PrinterAlignments ReadPrintersFile() {
 }
 
 bool WritePrintersFile(const PrinterAlignments& alignments) {
-    return DataFile(WorkingFolder() + kPrintersFileName, false).WriteAllText(alignments.Text(), true).has_value();
+    return DataFile(WorkingFolder() + kPrintersFileName, false)
+        .WriteAllText(alignments.Text(), true)
+        .has_value();
 }
 
 }  // namespace tagmora

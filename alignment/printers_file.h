@@ -43,7 +43,7 @@ class PrinterAlignments {
 
   private:
     struct Line {
-        std::string text;  // as read, or as Store writes it
+        std::string text;     // as read, or as Store writes it
         std::string printer;  // empty when the line names none
         bool sound = false;
         PrinterAlignment alignment;

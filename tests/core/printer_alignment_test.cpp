@@ -52,16 +52,16 @@ TEST(PrinterMapTest, ThreeReadingsGiveThePrintersMapAndItsInverseUndoesIt) {
 
 TEST(PrinterMapTest, MoreReadingsAreFittedAndUnusableOnesRefused) {
     // Four corners read with errors of 0.1 mm that cancel: the fit is the plain shift.
-    const std::optional<AffineMap> fitted = SolvePrinterMap(
-        {{10, 10, 1.1, 0.5}, {200, 10, 0.9, 0.5}, {10, 280, 0.9, 0.5}, {200, 280, 1.1, 0.5}});
+    const std::optional<AffineMap> fitted =
+        SolvePrinterMap({{10, 10, 1.1, 0.5}, {200, 10, 0.9, 0.5}, {10, 280, 0.9, 0.5}, {200, 280, 1.1, 0.5}});
     ASSERT_TRUE(fitted);
     EXPECT_NEAR(1.0, fitted->MapX(105, 145) - 105, 1e-9);
     EXPECT_NEAR(0.5, fitted->MapY(105, 145) - 145, 1e-9);
     EXPECT_NEAR(1.0, fitted->xx, 1e-9);
 
-    EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {200, 10, 0, 0}}));               // too few
+    EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {200, 10, 0, 0}}));                     // too few
     EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {100, 100, 0, 0}, {200, 200, 1, 1}}));  // one line
-    EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {10, 10, 0, 0}, {10, 10, 0, 0}}));       // one point
+    EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {10, 10, 0, 0}, {10, 10, 0, 0}}));      // one point
     // An error typed with the wrong sign at the right-hand point would mirror the page.
     EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {200, 10, -400, 0}, {10, 280, 0, 0}}));
     EXPECT_FALSE(SolvePrinterMap({{10, 10, NAN, 0}, {200, 10, 0, 0}, {10, 280, 0, 0}}));
@@ -82,12 +82,14 @@ TEST(PrintersFileTest, EachPrinterKeepsItsOwnLineAndDamagedLinesAreKeptButNotUse
     EXPECT_EQ(text, alignments.Text());
 
     // A new alignment replaces the printer's line and leaves the others as they were.
-    ASSERT_TRUE(alignments.Store("OFFICE LASER", {{10, 10, 0.1234, 0}, {200, 10, 0, 0}, {10, 280, -0.0004, 2}}));
+    ASSERT_TRUE(
+        alignments.Store("OFFICE LASER", {{10, 10, 0.1234, 0}, {200, 10, 0, 0}, {10, 280, -0.0004, 2}}));
     EXPECT_FALSE(alignments.Store("Office Laser", {{10, 10, 0, 0}, {200, 10, 0, 0}}));
     EXPECT_FALSE(alignments.Store("Two\r\nLines", {{10, 10, 0, 0}, {200, 10, 0, 0}, {10, 280, 0, 0}}));
-    EXPECT_EQ(std::string(kPrintersFileHeader) +
-                  "\r\nOld=Printer=1,2,3\r\nno name at all\r\nOFFICE LASER=10,10,0.123,0;200,10,0,0;10,280,0,2\r\n",
-              alignments.Text());
+    EXPECT_EQ(
+        std::string(kPrintersFileHeader) +
+            "\r\nOld=Printer=1,2,3\r\nno name at all\r\nOFFICE LASER=10,10,0.123,0;200,10,0,0;10,280,0,2\r\n",
+        alignments.Text());
     EXPECT_EQ(0.123, PrinterAlignments(alignments.Text()).Find("office laser")->points[0].dx);
 }
 
