@@ -97,6 +97,14 @@ std::optional<AffineMap> Inverse(const AffineMap& map) {
     return inverse;
 }
 
+MillimetreRect CorrectedRect(const AffineMap& correction, const MillimetreRect& rect) {
+    const double cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
+    const double halfWidth = (rect.right - rect.left) / 2 * std::hypot(correction.xx, correction.yx);
+    const double halfHeight = (rect.bottom - rect.top) / 2 * std::hypot(correction.xy, correction.yy);
+    const double x = correction.MapX(cx, cy), y = correction.MapY(cx, cy);
+    return {x - halfWidth, y - halfHeight, x + halfWidth, y + halfHeight};
+}
+
 AlignmentSummary Summarise(const AffineMap& map) {
     AlignmentSummary summary;
     summary.offsetX = map.x0;

@@ -33,6 +33,16 @@ std::optional<AffineMap> SolvePrinterMap(const std::vector<AlignmentPoint>& poin
 // Empty when the map has no inverse.
 std::optional<AffineMap> Inverse(const AffineMap& map);
 
+// A label's rectangle (millimetres) through the correction, as an upright rectangle: its centre goes where
+// the correction puts it and its sides take the correction's scale along each axis. The label itself is
+// not turned, which no printer driver draws reliably (the PostScript driver under test keeps rectangles
+// upright whatever the transform); for a turn of a quarter of a degree that leaves a 63.5 x 38.1 mm
+// label's corners within 0.16 mm.
+struct MillimetreRect {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+MillimetreRect CorrectedRect(const AffineMap& correction, const MillimetreRect& rect);
+
 // The map as a person reads it: the shift of the page's corner, the scale of each axis and the turn.
 struct AlignmentSummary {
     double offsetX = 0, offsetY = 0;  // millimetres, where the paper's top-left corner lands

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "alignment/calibration_marks.h"
 #include "alignment/millimetre_text.h"
 #include "alignment/printer_map.h"
 #include "alignment/printers_file.h"
@@ -50,6 +51,21 @@ TEST(PrinterMapTest, ThreeReadingsGiveThePrintersMapAndItsInverseUndoesIt) {
     }
 }
 
+TEST(PrinterMapTest, CorrectedLabelsLandWithinAFifthOfAMillimetreOnTheSkewedPrinter) {
+    const AffineMap printer = SkewedPrinter();
+    const AffineMap correction = *Inverse(printer);
+    // The last label of a 3 x 7 sheet, where a turn moves corners furthest.
+    const MillimetreRect label{139.2, 243.75, 202.7, 281.85};
+    const MillimetreRect sent = CorrectedRect(correction, label);
+    for (const auto& [x, y, wantX, wantY] :
+         {std::array<double, 4>{sent.left, sent.top, label.left, label.top},
+          {sent.right, sent.top, label.right, label.top},
+          {sent.left, sent.bottom, label.left, label.bottom},
+          {sent.right, sent.bottom, label.right, label.bottom}}) {
+        EXPECT_LT(std::hypot(printer.MapX(x, y) - wantX, printer.MapY(x, y) - wantY), 0.2);
+    }
+}
+
 TEST(PrinterMapTest, MoreReadingsAreFittedAndUnusableOnesRefused) {
     // Four corners read with errors of 0.1 mm that cancel: the fit is the plain shift.
     const std::optional<AffineMap> fitted =
@@ -65,6 +81,32 @@ TEST(PrinterMapTest, MoreReadingsAreFittedAndUnusableOnesRefused) {
     // An error typed with the wrong sign at the right-hand point would mirror the page.
     EXPECT_FALSE(SolvePrinterMap({{10, 10, 0, 0}, {200, 10, -400, 0}, {10, 280, 0, 0}}));
     EXPECT_FALSE(SolvePrinterMap({{10, 10, NAN, 0}, {200, 10, 0, 0}, {10, 280, 0, 0}}));
+}
+
+// A 3 x 7 sheet of 63.5 x 38.1 mm labels, 7.2 mm from the left and 15.15 mm from the top.
+TEST(CalibrationMarksTest, TheNumberAnEdgeMeetsIsHowFarThePrintLandedOff) {
+    const SheetGrid grid{7.2, 15.15, 63.5, 38.1, 66, 38.1, 3, 7};
+    const auto corners = ReferenceCorners(grid);
+    EXPECT_NEAR(7.2 + 2 * 66 + 63.5, corners[1].x, 1e-9);
+    EXPECT_NEAR(15.15 + 7 * 38.1, corners[2].y, 1e-9);
+    EXPECT_EQ(-1, corners[1].inwardX);
+    EXPECT_EQ(-1, corners[2].inwardY);
+    // Printed 1 mm right, the mark drawn 1 mm left of the edge lands on it: that mark is "+1". The scale
+    // across the horizontal edge is numbered the same way downwards.
+    int found = 0;
+    for (const MarkNumber& n : MarksAt(corners).numbers) {
+        if (n.y > 40 || n.x > 40)
+            continue;  // the other corners' scales
+        if (n.text == "+1" && std::fabs(n.x - (7.2 - 1)) < 1e-9 && n.y > 15.15)
+            ++found;
+        if (n.text == "+1" && std::fabs(n.y - (15.15 - 1)) < 1e-9 && n.x > 7.2)
+            ++found;
+    }
+    EXPECT_EQ(2, found);
+    // Six readings become three points, x and y read at each corner.
+    const auto points = PointsFromReadings(corners, {1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(5.0, points[2].dx);
+    EXPECT_EQ(corners[1].y, points[1].y);
 }
 
 TEST(PrintersFileTest, EachPrinterKeepsItsOwnLineAndDamagedLinesAreKeptButNotUsed) {
