@@ -50,13 +50,18 @@ CalibrationMarks MarksAt(const std::array<ReferenceCorner, 3>& corners) {
         const double alongX = c.x + c.inwardX * kScaleDistance;
         for (int q = -reach; q <= reach; ++q) {
             const double s = q * kScaleStep, length = MarkLength(q);
-            marks.lines.push_back({c.x + s, alongY, c.x + s, alongY + c.inwardY * length});
-            marks.lines.push_back({alongX, c.y + s, alongX + c.inwardX * length, c.y + s});
+            const double width = q == 0 ? kZeroMarkWidth : kMarkWidth;
+            marks.lines.push_back({c.x + s, alongY, c.x + s, alongY + c.inwardY * length, width});
+            marks.lines.push_back({alongX, c.y + s, alongX + c.inwardX * length, c.y + s, width});
             if (q % 4 == 0) {
                 const std::string number = (q < 0 ? "+" : "") + MillimetreText(-s);
-                const double gap = MarkLength(q) + 0.5 + kNumberHeight / 2;
-                marks.numbers.push_back({c.x + s, alongY + c.inwardY * gap, number});
-                marks.numbers.push_back({alongX + c.inwardX * (gap + 0.8), c.y + s, number});
+                // A number is wider than a millimetre: odd ones stand a row further out than even ones.
+                const bool odd = (q / 4) % 2 != 0;
+                const double gap = MarkLength(0) + 0.5 + kNumberHeight / 2;
+                marks.numbers.push_back(
+                    {c.x + s, alongY + c.inwardY * (gap + (odd ? kNumberHeight + 0.3 : 0)), number});
+                marks.numbers.push_back(
+                    {alongX + c.inwardX * (gap + 0.8 + (odd ? 2.2 : 0)), c.y + s, number});
             }
         }
     }

@@ -35,6 +35,7 @@ std::array<ReferenceCorner, 3> ReferenceCorners(const SheetGrid& grid);
 
 struct MarkLine {
     double x0, y0, x1, y1;
+    double width;
 };
 
 struct MarkNumber {
@@ -50,7 +51,10 @@ struct CalibrationMarks {
 constexpr double kScaleReach = 3.0;     // each scale runs from -3 to +3 mm
 constexpr double kScaleStep = 0.25;     // a mark every quarter of a millimetre
 constexpr double kScaleDistance = 4.0;  // how far along the edge from the corner a scale crosses it
-constexpr double kNumberHeight = 1.6;
+constexpr double kNumberHeight = 1.4;
+constexpr double kMarkWidth = 0.1;
+// The zero mark is a bar: found at a glance, and by the bench in a picture of the page.
+constexpr double kZeroMarkWidth = 0.4;
 
 // Both scales of every corner. A mark is drawn where a print without error puts the edge's offset s; it
 // is numbered -s, so that the number the real edge meets is how far the print landed right of (or below)

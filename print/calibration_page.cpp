@@ -1,5 +1,6 @@
 #include "print/calibration_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -11,7 +12,6 @@ namespace tagmora {
 namespace {
 
 constexpr COLORREF kInk = RGB(0, 0, 0);
-constexpr double kLineWidthMm = 0.1;
 constexpr const char* kInstruction[] = {
     "Tagmora printer alignment",
     "Lay this page on a sheet of your labels (or hold both against the light), corners on corners.",
@@ -25,11 +25,19 @@ int Dots(double value) {
 }
 
 void DrawMarks(HDC printer, const PaperMapping& map, const CalibrationMarks& marks) {
-    const Pen pen(CreatePen(PS_SOLID, std::max(1, Dots(kLineWidthMm * map.dotsPerMmX)), kInk));
-    const ScopedSelection penSelected(printer, pen.Get());
-    for (const MarkLine& line : marks.lines) {
-        MoveToEx(printer, Dots(map.X(line.x0, line.y0)), Dots(map.Y(line.x0, line.y0)), nullptr);
-        LineTo(printer, Dots(map.X(line.x1, line.y1)), Dots(map.Y(line.x1, line.y1)));
+    for (const double width : {kMarkWidth, kZeroMarkWidth}) {
+        // Flat ends, so that a mark ends where it should rather than half a pen beyond.
+        LOGBRUSH ink{BS_SOLID, kInk, 0};
+        const Pen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
+                                   static_cast<DWORD>(std::max(1, Dots(width * map.dotsPerMmX))), &ink, 0,
+                                   nullptr));
+        const ScopedSelection penSelected(printer, pen.Get());
+        for (const MarkLine& line : marks.lines) {
+            if (line.width != width)
+                continue;
+            MoveToEx(printer, Dots(map.X(line.x0, line.y0)), Dots(map.Y(line.x0, line.y0)), nullptr);
+            LineTo(printer, Dots(map.X(line.x1, line.y1)), Dots(map.Y(line.x1, line.y1)));
+        }
     }
 }
 
