@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "print/paper_mapping.h"
+#include "print/paper_dots.h"
 #include "print/printer_document.h"
 #include "win/gdi.h"
 
@@ -24,7 +24,7 @@ int Dots(double value) {
     return static_cast<int>(std::lround(value));
 }
 
-void DrawMarks(HDC printer, const PaperMapping& map, const CalibrationMarks& marks) {
+void DrawMarks(HDC printer, const PaperDots& map, const CalibrationMarks& marks) {
     for (const double width : {kMarkWidth, kZeroMarkWidth}) {
         // Flat ends, so that a mark ends where it should rather than half a pen beyond.
         LOGBRUSH ink{BS_SOLID, kInk, 0};
@@ -41,7 +41,7 @@ void DrawMarks(HDC printer, const PaperMapping& map, const CalibrationMarks& mar
     }
 }
 
-void DrawTexts(HDC printer, const PaperMapping& map, const CalibrationMarks& marks, double paperWidthMm,
+void DrawTexts(HDC printer, const PaperDots& map, const CalibrationMarks& marks, double paperWidthMm,
                double paperHeightMm) {
     const ScopedTextColours colours(printer, kInk, RGB(255, 255, 255), TRANSPARENT);
     {
@@ -76,7 +76,7 @@ void DrawTexts(HDC printer, const PaperMapping& map, const CalibrationMarks& mar
 }  // namespace
 
 bool PrintCalibrationPage(HDC printer, const SheetGrid& grid, const AffineMap& correction) {
-    const PaperMapping map = PaperMappingOf(printer, correction);
+    const PaperDots map = PaperDotsOf(printer, correction);
     const double paperWidthMm = GetDeviceCaps(printer, PHYSICALWIDTH) / map.dotsPerMmX;
     const double paperHeightMm = GetDeviceCaps(printer, PHYSICALHEIGHT) / map.dotsPerMmY;
     const CalibrationMarks marks = MarksAt(ReferenceCorners(grid));

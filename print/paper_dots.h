@@ -8,7 +8,7 @@
 
 namespace tagmora {
 
-struct PaperMapping {
+struct PaperDots {
     double dotsPerMmX = 1, dotsPerMmY = 1;
     double offsetX = 0, offsetY = 0;  // the printable area's corner, in dots from the paper's
     // Applied to millimetres before they become dots: the inverse of the printer's own error.
@@ -18,6 +18,6 @@ struct PaperMapping {
     double Y(double x, double y) const { return correction.MapY(x, y) * dotsPerMmY - offsetY; }
 };
 
-PaperMapping PaperMappingOf(HDC printer, const AffineMap& correction = {});
+PaperDots PaperDotsOf(HDC printer, const AffineMap& correction = {});
 
 }  // namespace tagmora

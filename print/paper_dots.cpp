@@ -1,10 +1,10 @@
-#include "print/paper_mapping.h"
+#include "print/paper_dots.h"
 
 namespace tagmora {
 
-PaperMapping PaperMappingOf(HDC printer, const AffineMap& correction) {
+PaperDots PaperDotsOf(HDC printer, const AffineMap& correction) {
     constexpr double kMillimetresPerInch = 25.4;
-    PaperMapping mapping;
+    PaperDots mapping;
     const int dpiX = GetDeviceCaps(printer, LOGPIXELSX), dpiY = GetDeviceCaps(printer, LOGPIXELSY);
     // A device without a resolution (a memory context handed in by mistake) still maps to something finite.
     mapping.dotsPerMmX = (dpiX > 0 ? dpiX : 96) / kMillimetresPerInch;
