@@ -11,7 +11,7 @@
 #define IDD_ABOUT 146
 #define IDD_ADDRESS_EDITOR 156
 #define IDD_VERSION_CHECK 159
-#define IDD_ALIGN_PRINTER 170
+#define IDD_ALIGN_PRINTER 172
 
 // Bitmaps of the Colour Picker.
 #define IDB_HUE_WHEEL 165
