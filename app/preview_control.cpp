@@ -10,6 +10,7 @@
 #include "render/colour_blend.h"
 #include "render/label_drawing.h"
 #include "render/offscreen_buffer.h"
+#include "render/true_size_layout.h"
 #include "win/gdi.h"
 
 namespace tagmora {
@@ -58,7 +59,7 @@ void PreviewControl::LayOutForScreen() {
     if (window_)
         GetClientRect(window_, &client);
     layout_ =
-        LayOutSheet(sheet_.Settings(), DeviceRect{client.left, client.top, client.right, client.bottom});
+        LayOutPreview(sheet_.Settings(), DeviceRect{client.left, client.top, client.right, client.bottom});
     logoAspect_ = canvas_.LogoAspect(sheet_.Settings().LOGO);
 }
 

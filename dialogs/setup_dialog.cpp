@@ -12,6 +12,7 @@
 #include "dialogs/value_slider.h"
 #include "model/current_sheet.h"
 #include "model/data_file.h"
+#include "model/exact_lengths.h"
 #include "model/quit_request.h"
 #include "model/sheet_persistence.h"
 #include "model/user_message.h"
@@ -51,8 +52,12 @@ BOOL SetupDialog::OnInitDialog() {
 }
 
 void SetupDialog::ShowNumbers() {
-    for (const NumberControl& number : kNumberControls)
-        SetDlgItemInt(Window(), number.boxId, static_cast<UINT>(workingCopy_.*number.field.number), TRUE);
+    for (const NumberControl& number : kNumberControls) {
+        // A length shows its exact value, with the decimals it has ("15.15").
+        const std::string text = number.field.exact ? LengthText(ExactLength(workingCopy_, number.field))
+                                                    : std::to_string(workingCopy_.*number.field.number);
+        SetDlgItemTextA(Window(), number.boxId, text.c_str());
+    }
 }
 
 bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
@@ -147,12 +152,16 @@ void SetupDialog::OpenValueSlider(int sliderId) {
     const SheetField& field = number->field;
     ValueSlider slider(workingCopy_.*field.number, field.minimum, field.maximum, number->boxId, Window());
     slider.RunModal();
+    if (field.exact && slider.Moved())
+        SetWholeLength(workingCopy_, field, workingCopy_.*field.number);
+    // The slider wrote whole numbers into the box; an exact value it left alone shows again.
+    ShowNumbers();
 }
 
 void SetupDialog::ApplyPaper(int buttonId) {
     const PaperPreset* paper = PaperPresetByButton(buttonId);
-    workingCopy_.WMM = paper->WMM;
-    workingCopy_.HMM = paper->HMM;
+    SetWholeLength(workingCopy_, SheetFieldByKey("WMM"), paper->WMM);
+    SetWholeLength(workingCopy_, SheetFieldByKey("HMM"), paper->HMM);
     ShowNumbers();
 }
 

@@ -19,12 +19,13 @@ const std::array<NumberControl, 10> kNumberControls{{
     {IDC_SETUP_BOTMRG, IDC_SETUP_BOTMRG_SLIDER, SheetFieldByKey("BOTMRG")},
 }};
 
-const std::array<CheckControl, 5> kCheckControls{{
+const std::array<CheckControl, 6> kCheckControls{{
     {IDC_SETUP_BDON, SheetFieldByKey("BDON")},
     {IDC_SETUP_SDON1, SheetFieldByKey("SDON1")},
     {IDC_SETUP_SDON2, SheetFieldByKey("SDON2")},
     {IDC_SETUP_LGON, SheetFieldByKey("LGON")},
     {IDC_SETUP_YFLP, SheetFieldByKey("YFLP")},
+    {IDC_SETUP_TRUESIZE, SheetFieldByKey("TRUESIZE")},
 }};
 
 const std::array<ColourControl, 4> kColourControls{{

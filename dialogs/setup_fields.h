@@ -43,7 +43,7 @@ struct PaperPreset {
 };
 
 extern const std::array<NumberControl, 10> kNumberControls;
-extern const std::array<CheckControl, 5> kCheckControls;
+extern const std::array<CheckControl, 6> kCheckControls;
 extern const std::array<ColourControl, 4> kColourControls;
 extern const std::array<TextControl, 4> kTextControls;
 extern const std::array<PaperPreset, 3> kPaperPresets;

@@ -17,7 +17,12 @@ constexpr UINT kGrabThumb = WM_APP + 1;
 
 ValueSlider::ValueSlider(std::int32_t& field, std::int32_t minimum, std::int32_t maximum, int boxId,
                          HWND parent)
-    : Dialog(IDD_VALUE_SLIDER, parent), field_(field), minimum_(minimum), maximum_(maximum), boxId_(boxId) {
+    : Dialog(IDD_VALUE_SLIDER, parent),
+      field_(field),
+      minimum_(minimum),
+      maximum_(maximum),
+      boxId_(boxId),
+      atOpening_(field) {
     GetCursorPos(&pointerAtStart_);
 }
 
@@ -76,6 +81,7 @@ void ValueSlider::TakeTrackbarValue() {
     const auto position =
         static_cast<std::int32_t>(SendMessageA(Item(IDC_SLIDER_TRACKBAR), TBM_GETPOS, 0, 0));
     field_ = InvertedTrackbarPosition(position, minimum_, maximum_);
+    moved_ = moved_ || field_ != atOpening_;
     SetDlgItemTextA(Parent(), boxId_, std::to_string(field_).c_str());
 }
 

@@ -19,6 +19,10 @@ class ValueSlider : public Dialog {
     // Puts the pointer back where it was when the popup was made: over the "»" that was clicked.
     ~ValueSlider() override;
 
+    // Whether the value ever differed from the field's at opening: a slider moved (or a value out of range
+    // put at its nearer end) leaves a whole number, however exact the field was.
+    bool Moved() const { return moved_; }
+
   protected:
     BOOL OnInitDialog() override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) override;
@@ -32,6 +36,8 @@ class ValueSlider : public Dialog {
     std::int32_t minimum_;
     std::int32_t maximum_;
     int boxId_;
+    std::int32_t atOpening_;
+    bool moved_ = false;
     POINT pointerAtStart_{};
 };
 

@@ -42,6 +42,19 @@ struct SheetSettings {
     std::int32_t RGTMRG;
     std::int32_t TOPMRG;
     std::int32_t BOTMRG;
+    // The eight lengths above once more, exactly, in hundredths of a millimetre (real products are 63.5 x
+    // 38.1 mm). One counts only while it rounds to its whole-millimetre field; a field changed on its own
+    // stands as it is (model/exact_lengths.h reads and sets both together).
+    std::int32_t exactWMM;
+    std::int32_t exactHMM;
+    std::int32_t exactCOLSPC;
+    std::int32_t exactROWSPC;
+    std::int32_t exactTOPMRG;
+    std::int32_t exactLFTMRG;
+    std::int32_t exactRGTMRG;
+    std::int32_t exactBOTMRG;
+    // Printed true to size: millimetres on the paper rather than the sheet stretched over the printable area.
+    bool TRUESIZE;
     std::int32_t DLGX;
     std::int32_t DLGY;
     bool DLGM;

@@ -1,5 +1,6 @@
 #include "model/sheet_fields.h"
 
+#include "model/exact_lengths.h"
 #include "model/working_folder.h"
 
 namespace tagmora {
@@ -12,6 +13,8 @@ void ApplyFieldDefaults(SheetSettings& settings) {
                 break;
             case FieldKind::Number:
                 settings.*field.number = field.defaultValue;
+                if (field.exact)
+                    settings.*field.exact = field.defaultValue * kHundredthsPerMillimetre;
                 break;
             case FieldKind::Colour:
                 settings.*field.colour = static_cast<Colour>(field.defaultValue);
@@ -32,7 +35,9 @@ bool SameFieldValues(const SheetSettings& a, const SheetSettings& b) {
                 case FieldKind::Flag:
                     return a.*field.flag == b.*field.flag;
                 case FieldKind::Number:
-                    return a.*field.number == b.*field.number;
+                    // A stale exact value that no longer counts makes no difference.
+                    return a.*field.number == b.*field.number &&
+                           (!field.exact || ExactLength(a, field) == ExactLength(b, field));
                 case FieldKind::Colour:
                     return a.*field.colour == b.*field.colour;
                 case FieldKind::Text:

@@ -39,6 +39,13 @@ struct SheetField {
     // What the Setup Dialog's slider allows; numbers only.
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
+    // A length: its exact value in hundredths of a millimetre, and that value's name in the file's EXACT
+    // section. Lower case, so that no key of the file ("COLS=") can be found inside the section.
+    std::int32_t SheetSettings::*exact = nullptr;
+    const char* exactName = nullptr;
+    // Written after the ONOF section, and only when it is not its default: a sheet that does not use the
+    // field is written as it was before the field existed.
+    bool onlyWhenSet = false;
 };
 
 constexpr SheetField FlagField(const char* key, bool SheetSettings::*member, bool byDefault) {
@@ -58,6 +65,21 @@ constexpr SheetField NumberField(const char* key, std::int32_t SheetSettings::*m
     return f;
 }
 
+constexpr SheetField LengthField(const char* key, std::int32_t SheetSettings::*member,
+                                 std::int32_t SheetSettings::*exact, const char* exactName,
+                                 std::int32_t byDefault, std::int32_t minimum, std::int32_t maximum) {
+    SheetField f = NumberField(key, member, byDefault, minimum, maximum);
+    f.exact = exact;
+    f.exactName = exactName;
+    return f;
+}
+
+constexpr SheetField OptionalFlagField(const char* key, bool SheetSettings::*member) {
+    SheetField f = FlagField(key, member, false);
+    f.onlyWhenSet = true;
+    return f;
+}
+
 constexpr SheetField ColourField(const char* key, Colour SheetSettings::*member) {
     SheetField f{key, FieldKind::Colour};
     f.colour = member;
@@ -74,8 +96,9 @@ constexpr SheetField TextField(const char* key, std::string SheetSettings::*memb
 }
 
 // In the order the setup file holds them. The slots' DEST sections stand between the first
-// kFieldsBeforeSlotTexts fields and the rest, and their ONOF section after the rest.
-inline constexpr std::array<SheetField, 26> kSheetFields{{
+// kFieldsBeforeSlotTexts fields and the rest, and their ONOF section after the rest; the fields written only
+// when set follow ONOF, and the EXACT section of the lengths' exact values comes last.
+inline constexpr std::array<SheetField, 27> kSheetFields{{
     FlagField("YFLP", &SheetSettings::YFLP, false),
     FlagField("BDON", &SheetSettings::BDON, true),
     FlagField("SDON1", &SheetSettings::SDON1, true),
@@ -84,16 +107,16 @@ inline constexpr std::array<SheetField, 26> kSheetFields{{
     FlagField("DLGM", &SheetSettings::DLGM, false),
     NumberField("DLGX", &SheetSettings::DLGX, -1),
     NumberField("DLGY", &SheetSettings::DLGY, -1),
-    NumberField("WMM", &SheetSettings::WMM, 210, 150, 250),
-    NumberField("HMM", &SheetSettings::HMM, 297, 240, 360),
+    LengthField("WMM", &SheetSettings::WMM, &SheetSettings::exactWMM, "wmm", 210, 150, 250),
+    LengthField("HMM", &SheetSettings::HMM, &SheetSettings::exactHMM, "hmm", 297, 240, 360),
     NumberField("COLS", &SheetSettings::COLS, 2, 1, kMaxColumns),
     NumberField("ROWS", &SheetSettings::ROWS, 4, 1, kMaxRows),
-    NumberField("COLSPC", &SheetSettings::COLSPC, 2, 0, 100),
-    NumberField("ROWSPC", &SheetSettings::ROWSPC, 0, 0, 100),
-    NumberField("TOPMRG", &SheetSettings::TOPMRG, 12, 0, 100),
-    NumberField("LFTMRG", &SheetSettings::LFTMRG, 1, 0, 100),
-    NumberField("RGTMRG", &SheetSettings::RGTMRG, 4, 0, 100),
-    NumberField("BOTMRG", &SheetSettings::BOTMRG, 0, 0, 100),
+    LengthField("COLSPC", &SheetSettings::COLSPC, &SheetSettings::exactCOLSPC, "colspc", 2, 0, 100),
+    LengthField("ROWSPC", &SheetSettings::ROWSPC, &SheetSettings::exactROWSPC, "rowspc", 0, 0, 100),
+    LengthField("TOPMRG", &SheetSettings::TOPMRG, &SheetSettings::exactTOPMRG, "topmrg", 12, 0, 100),
+    LengthField("LFTMRG", &SheetSettings::LFTMRG, &SheetSettings::exactLFTMRG, "lftmrg", 1, 0, 100),
+    LengthField("RGTMRG", &SheetSettings::RGTMRG, &SheetSettings::exactRGTMRG, "rgtmrg", 4, 0, 100),
+    LengthField("BOTMRG", &SheetSettings::BOTMRG, &SheetSettings::exactBOTMRG, "botmrg", 0, 0, 100),
     TextField("FONT", &SheetSettings::FONT, TextForm::Trimmed, kDefaultFont),
     ColourField("COLDIV", &SheetSettings::COLDIV),
     ColourField("COLD", &SheetSettings::COLD),
@@ -102,12 +125,15 @@ inline constexpr std::array<SheetField, 26> kSheetFields{{
     TextField("SEND1", &SheetSettings::SEND1, TextForm::Verbatim, kDefaultSend1),
     TextField("SEND2", &SheetSettings::SEND2, TextForm::Verbatim, kDefaultSend2),
     TextField("LOGO", &SheetSettings::LOGO, TextForm::ProgramPath, kDefaultLogo),
+    OptionalFlagField("TRUESIZE", &SheetSettings::TRUESIZE),
 }};
 inline constexpr std::size_t kFieldsBeforeSlotTexts = 19;
 
 // The slots' sections: "<DEST" i ">" for slot i's address, and one "<ONOF>" of all 128 enabled flags.
 constexpr const char* kDestTag = "DEST";
 constexpr const char* kOnOffTag = "ONOF";
+// The lengths' exact values: "<EXACT>wmm=21000 hmm=29700 ...</EXACT>", written only when one is not whole.
+constexpr const char* kExactTag = "EXACT";
 
 // The field with this key; the key must be one of the table's (checked when the program is compiled, where
 // the lookup is a constant).

@@ -3,7 +3,6 @@
 #include "model/data_file.h"
 #include "model/setup_file.h"
 #include "model/user_message.h"
-#include "model/working_folder.h"
 
 namespace tagmora {
 

@@ -5,9 +5,11 @@
 
 #include "model/user_message.h"
 #include "print/printed_log.h"
+#include "print/true_size_checks.h"
 #include "render/canvas.h"
 #include "render/label_drawing.h"
 #include "render/sheet_layout.h"
+#include "render/true_size_layout.h"
 #include "win/gdi.h"
 
 namespace tagmora {
@@ -50,6 +52,44 @@ class PrinterDocument {
     bool started_ = false;
 };
 
+PrinterPaper PaperOf(HDC printer) {
+    PrinterPaper paper;
+    paper.logPixelsX = GetDeviceCaps(printer, LOGPIXELSX);
+    paper.logPixelsY = GetDeviceCaps(printer, LOGPIXELSY);
+    paper.physicalWidth = GetDeviceCaps(printer, PHYSICALWIDTH);
+    paper.physicalHeight = GetDeviceCaps(printer, PHYSICALHEIGHT);
+    paper.physicalOffsetX = GetDeviceCaps(printer, PHYSICALOFFSETX);
+    paper.physicalOffsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+    paper.printableWidth = GetDeviceCaps(printer, HORZRES);
+    paper.printableHeight = GetDeviceCaps(printer, VERTRES);
+    return paper;
+}
+
+// The page's layout. In true size, first every doubt about the paper: asked, or said and refused.
+bool LayOutPage(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSizeDoubt doubt,
+                SheetLayout& layout) {
+    const PrinterPaper paper = PaperOf(printer);
+    if (!sheet.Settings().TRUESIZE) {
+        // Deliberately the printable area, not the physical paper: the sheet is stretched over what the
+        // printer can reach, as this program has always printed, so that a sheet set up for one printer's
+        // margins prints the same on the next.
+        layout = LayOutSheet(sheet.Settings(), DeviceRect{0, 0, paper.printableWidth, paper.printableHeight});
+        return true;
+    }
+    layout =
+        LayOutTrueSize(sheet.Settings(), PrinterPaperMapping(paper.logPixelsX, paper.logPixelsY,
+                                                             paper.physicalOffsetX, paper.physicalOffsetY));
+    for (const std::string& text : TrueSizeDoubts(sheet, layout, paper)) {
+        if (doubt == TrueSizeDoubt::Refuse) {
+            ShowUserMessage(text + kNothingPrintedNote, ownerWindow);
+            return false;
+        }
+        if (!AskUserYesNo(text + kPrintAnywayQuestion, ownerWindow))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
@@ -61,18 +101,16 @@ std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
     return slots;
 }
 
-bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet) {
+bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSizeDoubt doubt) {
+    SheetLayout layout;
+    if (!LayOutPage(printer, ownerWindow, sheet, doubt, layout))
+        return false;
     Canvas canvas;
     std::string logText;
     {
         PrinterDocument document(printer);
         bool printed = document.Started();
         if (printed) {
-            // Deliberately the printable area, not the physical paper: the sheet is stretched over what
-            // the printer can reach, as this program has always printed, so that a sheet set up for one
-            // printer's margins prints the same on the next.
-            const DeviceRect page{0, 0, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
-            const SheetLayout layout = LayOutSheet(sheet.Settings(), page);
             // From the picture the job's canvas keeps: a large logo file is loaded once per job.
             const float logoAspect = canvas.LogoAspect(sheet.Settings().LOGO);
             printed = StartPage(printer) > 0;
@@ -110,7 +148,7 @@ void PrintJob(HWND ownerWindow, const LabelSheet& sheet) {
     if (!PrintDlgA(&dialog) || !dialog.hDC)
         return;
     const OwnedDC printer(dialog.hDC);
-    PrintOnDevice(printer.Get(), ownerWindow, sheet);
+    PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Ask);
 }
 
 bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
@@ -129,7 +167,8 @@ bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
         ShowUserMessage(kNotPrintedMessage, ownerWindow);
         return false;
     }
-    return PrintOnDevice(printer.Get(), ownerWindow, sheet);
+    // Nobody is there to answer: a doubtful true-size page is refused.
+    return PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Refuse);
 }
 
 }  // namespace tagmora

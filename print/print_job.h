@@ -31,14 +31,21 @@ std::vector<int> EnabledShownSlots(const LabelSheet& sheet);
 // the page, the log.
 void PrintJob(HWND ownerWindow, const LabelSheet& sheet);
 
+// What becomes of a true-size page that would not land on the sheet (another paper, labels in the edge the
+// printer cannot print): the user is asked whether to print it anyway, or it is refused after the message.
+enum class TrueSizeDoubt { Ask, Refuse };
+
 // The part after the dialog, given the printer's device context (the job does not own it): the document,
-// the page, the log. False, after the not-printed message, when the printer refused the document or page.
+// the page, the log. False, after the not-printed message, when the printer refused the document or page;
+// false too when a true-size page was refused or not wanted, with nothing sent to the printer.
 // The page is drawn through a Canvas of the job's own: text heights found on one printer are never
 // reused on another, which may have the same resolution and paper but other fonts.
-bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet);
+bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet,
+                   TrueSizeDoubt doubt = TrueSizeDoubt::Ask);
 
 // The job without the dialog, on the default printer, as Explorer's "Print" prints a document. False,
-// after its message, when no page was printed: no enabled label, no default printer, a refused page.
+// after its message, when no page was printed: no enabled label, no default printer, a refused page, a
+// doubtful true-size page.
 bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet);
 
 }  // namespace tagmora

@@ -105,6 +105,12 @@
 #define IDC_SETUP_LETTER 1067
 #define IDC_SETUP_A4 1068
 #define IDC_SETUP_LEGAL 1069
+// The row the dialog grows at its bottom for the sheet's true size and what comes with it.
+#define IDC_SETUP_TRUESIZE 1070
+// Reserved for that row's next controls: the product chooser, the printer alignment and the product's name.
+#define IDC_SETUP_PRODUCTS 1071
+#define IDC_SETUP_ALIGN_PRINTER 1072
+#define IDC_SETUP_PRODUCT_NAME 1073
 
 // Value Slider controls.
 #define IDC_SLIDER_TRACKBAR 1031
@@ -131,3 +137,9 @@
 #define IDT_MAIN_WINDOW 102
 #define IDT_ABOUT_SCROLL 146
 #define IDT_VERSION_CHECK 159
+
+// Label Sheet Products: the catalogue's chooser.
+#define IDD_SHEET_PRODUCTS 170
+#define IDC_PRODUCT_SEARCH 1090
+#define IDC_PRODUCT_LIST 1091
+#define IDC_PRODUCT_COUNT 1092

@@ -1,12 +1,14 @@
 // Feeds arbitrary bytes to the setup file reader as a whole file text, then writes the sheet back and reads
 // that again, and stops at the first input that breaks what the rest of the program relies on:
 // - after any read, the grid and paper are usable: COLS and ROWS at least 1, COLS x ROWS at most 128,
-//   WMM and HMM above 0, every length in its physical range; and the sheet lays out, with every shown
-//   label's geometry, on a screen-sized and a 600-dpi page rectangle without a sanitizer report;
+//   WMM and HMM above 0, every length and every exact length in its physical range; and the sheet lays out,
+//   with every shown label's geometry, on a screen-sized and a 600-dpi page rectangle, classic and true to
+//   size, without a sanitizer report;
 // - the numbers and flags always survive a write and a read, because the writer puts every key line before
 //   any text that could hold a look-alike (the enabled flags need not: a DEST text may hold an ONOF section);
-// - a sheet whose texts hold none of the file's tags survives a write and a read unchanged, so writing it
-//   again gives the same text. Texts with tags are not expected to: the writer escapes nothing, so a tag
+// - a sheet whose texts hold none of the file's tags (nor the TRUESIZE key, which follows the texts)
+//   survives a write and a read unchanged, exact lengths and true size included, so writing it again gives
+//   the same text. Texts with tags are not expected to: the writer escapes nothing, so a tag
 //   inside the FONT text can take over a later section, and repeated rounds may even keep growing it.
 
 #include <cstddef>
@@ -15,11 +17,13 @@
 #include <string>
 #include <string_view>
 
+#include "model/exact_lengths.h"
 #include "model/label_sheet.h"
 #include "model/setup_file.h"
 #include "model/working_folder.h"
 #include "render/label_geometry.h"
 #include "render/sheet_layout.h"
+#include "render/true_size_layout.h"
 
 namespace tagmora {
 namespace {
@@ -40,9 +44,20 @@ void RequireUsableGrid(const LabelSheet& sheet) {
     Require(s.WMM <= kMaxPaperMillimetres && s.HMM <= kMaxPaperMillimetres);
     for (const std::int32_t length : {s.COLSPC, s.ROWSPC, s.TOPMRG, s.LFTMRG, s.RGTMRG, s.BOTMRG})
         Require(length >= -kMaxOffsetMillimetres && length <= kMaxOffsetMillimetres);
-    // The preview of a small window and an A4 page at 600 dpi, as the print job lays it out.
-    for (const DeviceRect& device : {DeviceRect{0, 0, 402, 596}, DeviceRect{0, 0, 4658, 6716}}) {
-        const SheetLayout layout = LayOutSheet(s, device);
+    const ExactGeometry exact = CurrentExactGeometry(s);
+    Require(exact.WMM > 0 && exact.WMM <= kMaxPaperMillimetres * kHundredthsPerMillimetre);
+    Require(exact.HMM > 0 && exact.HMM <= kMaxPaperMillimetres * kHundredthsPerMillimetre);
+    for (const std::int32_t length :
+         {exact.COLSPC, exact.ROWSPC, exact.TOPMRG, exact.LFTMRG, exact.RGTMRG, exact.BOTMRG}) {
+        Require(length >= -kMaxOffsetMillimetres * kHundredthsPerMillimetre &&
+                length <= kMaxOffsetMillimetres * kHundredthsPerMillimetre);
+    }
+    // The preview of a small window and an A4 page at 600 dpi, as the print job lays it out, and the same
+    // true to size.
+    const DeviceRect page{0, 0, 4658, 6716};
+    for (const SheetLayout& layout : {LayOutSheet(s, {0, 0, 402, 596}), LayOutSheet(s, page),
+                                      LayOutTrueSize(s, ScreenPaperMapping(s, {0, 0, 402, 596})),
+                                      LayOutTrueSize(s, PrinterPaperMapping(600, 600, 150, 150))}) {
         Require(layout.count == sheet.LabelCount());
         for (int i = 0; i < layout.count; ++i) {
             const SlotLayout& slot = layout.slots[static_cast<std::size_t>(i)];
@@ -59,7 +74,8 @@ void RequireUsableGrid(const LabelSheet& sheet) {
 bool IsSectionTagName(std::string_view name) {
     if (!name.empty() && name.front() == '/')
         name.remove_prefix(1);
-    for (const char* tag : {"FONT", "COLDIV", "COLD", "COLS1", "COLS2", "SEND1", "SEND2", "LOGO", "ONOF"}) {
+    for (const char* tag :
+         {"FONT", "COLDIV", "COLD", "COLS1", "COLS2", "SEND1", "SEND2", "LOGO", "ONOF", "EXACT"}) {
         if (name == tag)
             return true;
     }
@@ -76,6 +92,9 @@ bool IsSectionTagName(std::string_view name) {
 }
 
 bool HoldsSectionTag(std::string_view text) {
+    // The one key written after the texts: one inside a text is found first.
+    if (text.find("TRUESIZE=") != std::string_view::npos)
+        return true;
     for (std::size_t open = text.find('<'); open != std::string_view::npos; open = text.find('<', open + 1)) {
         const std::size_t close = text.find('>', open + 1);
         if (close == std::string_view::npos)
@@ -86,7 +105,7 @@ bool HoldsSectionTag(std::string_view text) {
     return false;
 }
 
-// The texts exactly as the writer puts them between tags.
+// The texts exactly as the writer puts them between tags, holding a tag or the key written after them.
 bool TextsHoldSectionTags(const LabelSheet& sheet) {
     const SheetSettings& s = sheet.Settings();
     if (HoldsSectionTag(s.FONT) || HoldsSectionTag(s.SEND1) || HoldsSectionTag(s.SEND2) ||

@@ -38,7 +38,10 @@ run cmd /c exit </dev/null >/dev/null 2>&1
 echo "== The zip, unpacked into a fresh folder, runs and saves wm.dat beside itself"
 mkdir "$check/unzipped"
 (cd "$check/unzipped" && cmake -E tar xf "$zip")
-[ "$(ls "$check/unzipped" | tr '\n' ' ')" = "GFX README.txt Tagmora.exe " ] || fail "the zip holds more or less"
+[ "$(LC_ALL=C ls "$check/unzipped" | tr '\n' ' ')" = \
+    "GFX README.txt Tagmora.exe sheet-products-licence.txt sheet-products.txt " ] || fail "the zip holds more or less"
+grep -q "Permission is hereby granted" "$check/unzipped/sheet-products-licence.txt" ||
+    fail "the zip's catalogue comes without its licence notice"
 need "$check/unzipped/GFX/Ostrel.bmp" "the zip has no GFX pictures"
 opens "$check/unzipped/Tagmora.exe"
 need "$check/unzipped/wm.dat" "the unpacked program saved no wm.dat"
@@ -50,7 +53,10 @@ location=$(run reg query "$key" /v InstallLocation | sed -n 's/.*InstallLocation
 [ -n "$location" ] || fail "no Add/Remove Programs entry with an InstallLocation"
 folder=$(run winepath -u "$location" | tr -d '\r')
 folder=${folder%/}
-for file in Tagmora.exe README.txt Uninstall.exe GFX/Ostrel.bmp; do need "$folder/$file" "$file not installed"; done
+for file in Tagmora.exe README.txt Uninstall.exe GFX/Ostrel.bmp sheet-products.txt sheet-products-licence.txt; do
+    need "$folder/$file" "$file not installed"
+done
+cmp -s "$folder/sheet-products.txt" "$check/unzipped/sheet-products.txt" || fail "the installed catalogue differs"
 # The version from CMake's project() line, the icon, the manifest (common controls 6, asInvoker, no DPI).
 version=${zip##*/Tagmora-}
 version=${version%-win32.zip}
@@ -105,7 +111,8 @@ while run reg query "$key" >/dev/null 2>&1; do
     [ "$tries" -lt 60 ] || fail "the uninstaller did not remove its Add/Remove Programs entry"
     sleep 0.5
 done
-for file in "$folder/Tagmora.exe" "$folder/README.txt" "$folder/Uninstall.exe" "$folder/GFX" "$shortcut"; do
+for file in "$folder/Tagmora.exe" "$folder/README.txt" "$folder/Uninstall.exe" "$folder/GFX" \
+    "$folder/sheet-products.txt" "$folder/sheet-products-licence.txt" "$shortcut"; do
     [ ! -e "$file" ] || fail "the uninstaller left $file"
 done
 need "$folder/wm.dat" "the uninstaller removed wm.dat"

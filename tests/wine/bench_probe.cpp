@@ -1,6 +1,7 @@
 // Checks, from the Windows side, that the Wine prefix is the bench the tests expect. Each command prints what
 // it saw as NAME=value lines and exits 0 when it is as expected:
-//   page [dpi]      prints one page with a framed rectangle on the default printer (at dpi when given)
+//   page [dpi [printer]]  prints one page with a framed rectangle on the default printer (at dpi when
+//                   given and not 0; on the named printer when given)
 //   fonts           Wine's own faces and the metric-compatible replacements are the intended font files
 //   open-url URL    hands the URL to the shell's "open" verb, as the program's help buttons do
 //   screen WxH      the screen is the virtual desktop of that size (needs a display; exits 77 without one)
@@ -61,8 +62,9 @@ std::vector<BYTE> PrinterDevMode(const std::wstring& printerName, int dpi) {
     return buffer;
 }
 
-int PrintPage(int dpi) {
-    const std::wstring printerName = DefaultPrinter();
+int PrintPage(int dpi, const char* printer) {
+    const std::wstring printerName =
+        printer ? std::wstring(printer, printer + std::strlen(printer)) : DefaultPrinter();
     if (printerName.empty())
         return Fail("GetDefaultPrinterW");
     std::vector<BYTE> mode = PrinterDevMode(printerName, dpi);
@@ -214,13 +216,13 @@ int Screen(const char* expected) {
 int main(int argc, char** argv) {
     const char* command = argc > 1 ? argv[1] : "";
     if (std::strcmp(command, "page") == 0)
-        return PrintPage(argc > 2 ? std::atoi(argv[2]) : 0);
+        return PrintPage(argc > 2 ? std::atoi(argv[2]) : 0, argc > 3 ? argv[3] : nullptr);
     if (std::strcmp(command, "fonts") == 0)
         return CheckFonts();
     if (std::strcmp(command, "open-url") == 0 && argc > 2)
         return OpenUrl(argv[2]);
     if (std::strcmp(command, "screen") == 0 && argc > 2)
         return Screen(argv[2]);
-    std::fprintf(stderr, "usage: bench_probe page [dpi] | fonts | open-url URL | screen WxH\n");
+    std::fprintf(stderr, "usage: bench_probe page [dpi [printer]] | fonts | open-url URL | screen WxH\n");
     return 2;
 }

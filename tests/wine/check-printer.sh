@@ -58,3 +58,22 @@ for resolution in default 600; do
     [ "$2" -le 40 ] || fail "no black frame edge (red $2)"
     [ "$3" -ge 250 ] || fail "no white outside the frame (red $3)"
 done
+
+# The Letter printer, chosen by name: its own paper, resolution and margins, its jobs in a folder of their
+# own, the test printer's folder untouched.
+caps="$out/caps-letter.txt"
+resolution=letter
+before=$(ls "$TAGMORA_PRINTER_JOBS_DIR" | grep -c '^job-' || true)
+mkdir -p "$TAGMORA_LETTER_PRINTER_JOBS_DIR"
+letter_before=$(ls "$TAGMORA_LETTER_PRINTER_JOBS_DIR" | grep -c '^job-[0-9]*\.ps$' || true)
+"$TAGMORA_WINE_RUN" "$probe" page 0 "Tagmora Letter Printer" >"$caps"
+tr '\n' ' ' <"$caps"
+echo
+for expected in HORZRES=4850 VERTRES=6150 PHYSICALWIDTH=5100 PHYSICALHEIGHT=6600 PHYSICALOFFSETX=100 \
+    PHYSICALOFFSETY=200 LOGPIXELSX=600 LOGPIXELSY=600; do
+    [ "$(value "${expected%%=*}")" = "${expected#*=}" ] || fail "expected $expected, got $(value "${expected%%=*}")"
+done
+[ "$(ls "$TAGMORA_LETTER_PRINTER_JOBS_DIR" | grep -c '^job-[0-9]*\.ps$')" -eq $((letter_before + 1)) ] ||
+    fail "no new job in $TAGMORA_LETTER_PRINTER_JOBS_DIR"
+[ "$(ls "$TAGMORA_PRINTER_JOBS_DIR" | grep -c '^job-' || true)" -eq "$before" ] ||
+    fail "the Letter printer's page arrived among the test printer's jobs"

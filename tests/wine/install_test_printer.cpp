@@ -1,4 +1,6 @@
-// Installs "Tagmora Test Printer" in the Wine prefix the tests run in and makes it the default printer.
+// Installs "Tagmora Test Printer" in the Wine prefix the tests run in and makes it the default printer, and
+// beside it "Tagmora Letter Printer", which tests choose by name: other paper (Letter), resolution (600 dpi)
+// and margins (left 12, top 24, right 18, bottom 30 points), through a PPD of its own.
 // Wine 8 finds printers only through CUPS or its registry, and the tests must not depend on a CUPS server:
 // this printer sits on Wine's own PostScript driver, and its port "TESTPRN:" is mapped (in the registry,
 // by the prefix set-up) to a script that keeps every job as a file in the build folder.
@@ -15,11 +17,19 @@
 
 namespace {
 
-constexpr const wchar_t* kPrinterName = L"Tagmora Test Printer";
-constexpr const wchar_t* kDriverName = L"Tagmora Test PostScript";
-constexpr const wchar_t* kPortName = L"TESTPRN:";
+struct BenchPrinter {
+    const wchar_t* name;
+    const wchar_t* driver;
+    const wchar_t* port;  // mapped to its own job folder by the prefix set-up
+    const wchar_t* ppdFile;
+    bool letter;  // the generic description changed to Letter at 600 dpi
+};
+
+constexpr BenchPrinter kTestPrinter{L"Tagmora Test Printer", L"Tagmora Test PostScript", L"TESTPRN:",
+                                    L"tagmora_test_printer.ppd", false};
+constexpr BenchPrinter kLetterPrinter{L"Tagmora Letter Printer", L"Tagmora Letter PostScript", L"TESTPRN2:",
+                                      L"tagmora_letter_printer.ppd", true};
 constexpr const wchar_t* kPostScriptDriver = L"wineps.drv";
-constexpr const wchar_t* kPpdFileName = L"tagmora_test_printer.ppd";
 
 int Fail(const char* what) {
     std::fprintf(stderr, "install_test_printer: %s failed (error %lu)\n", what, GetLastError());
@@ -45,6 +55,30 @@ bool LoadGenericPpd(std::string& ppd) {
     return !ppd.empty();
 }
 
+// Replaces the line that starts with the prefix (from its start to its line feed); false when there is none.
+bool ReplaceLine(std::string& ppd, const std::string& prefix, const std::string& line) {
+    const std::size_t at = ppd.find("\n" + prefix);
+    if (at == std::string::npos)
+        return false;
+    const std::size_t end = ppd.find('\n', at + 1);
+    ppd.replace(at + 1, end == std::string::npos ? std::string::npos : end - at - 1, line);
+    return true;
+}
+
+// Letter paper by default, with margins that differ on every side, and 600 dpi as the lowest resolution
+// left, which the driver then takes.
+bool MakeLetterPpd(std::string& ppd) {
+    bool changed =
+        ReplaceLine(ppd, "*DefaultPageSize:", "*DefaultPageSize: Letter") &&
+        ReplaceLine(ppd, "*DefaultPageRegion:", "*DefaultPageRegion: Letter") &&
+        ReplaceLine(ppd, "*DefaultImageableArea:", "*DefaultImageableArea: Letter") &&
+        ReplaceLine(ppd, "*ImageableArea Letter/", "*ImageableArea Letter/US Letter:\t\"12 30 594 768\"") &&
+        ReplaceLine(ppd, "*DefaultPaperDimension:", "*DefaultPaperDimension: Letter");
+    for (const char* resolution : {"*Resolution 150dpi", "*Resolution 300dpi"})
+        changed = changed && ReplaceLine(ppd, resolution, "*% no " + std::string(resolution + 1));
+    return changed;
+}
+
 bool WriteWholeFile(const std::wstring& path, const std::string& content) {
     const FileHandle file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -66,27 +100,27 @@ std::wstring DriverDirectory() {
     return reinterpret_cast<const wchar_t*>(buffer.data());
 }
 
-bool PrinterExists() {
-    return static_cast<bool>(OpenPrinterByName(kPrinterName));
+bool PrinterExists(const BenchPrinter& bench) {
+    return static_cast<bool>(OpenPrinterByName(bench.name));
 }
 
-}  // namespace
-
-int main() {
-    if (!PrinterExists()) {
+int Install(const BenchPrinter& bench) {
+    if (!PrinterExists(bench)) {
         std::string ppd;
         if (!LoadGenericPpd(ppd))
             return Fail("loading the PPDFILE resource of winspool.drv");
+        if (bench.letter && !MakeLetterPpd(ppd))
+            return Fail("changing the generic PPD to Letter");
         const std::wstring directory = DriverDirectory();
         if (directory.empty())
             return Fail("GetPrinterDriverDirectoryW");
-        std::wstring ppdPath = directory + L"\\" + kPpdFileName;
+        std::wstring ppdPath = directory + L"\\" + bench.ppdFile;
         if (!WriteWholeFile(ppdPath, ppd))
             return Fail("writing the PPD file");
 
         DRIVER_INFO_3W driver = {};
         driver.cVersion = 3;
-        driver.pName = const_cast<wchar_t*>(kDriverName);
+        driver.pName = const_cast<wchar_t*>(bench.driver);
         driver.pDriverPath = const_cast<wchar_t*>(kPostScriptDriver);
         driver.pConfigFile = const_cast<wchar_t*>(kPostScriptDriver);
         driver.pDataFile = ppdPath.data();
@@ -96,9 +130,9 @@ int main() {
         }
 
         PRINTER_INFO_2W info = {};
-        info.pPrinterName = const_cast<wchar_t*>(kPrinterName);
-        info.pPortName = const_cast<wchar_t*>(kPortName);
-        info.pDriverName = const_cast<wchar_t*>(kDriverName);
+        info.pPrinterName = const_cast<wchar_t*>(bench.name);
+        info.pPortName = const_cast<wchar_t*>(bench.port);
+        info.pDriverName = const_cast<wchar_t*>(bench.driver);
         // The "wineps" print processor makes EndDoc fail with error 122; WinPrint passes RAW jobs through.
         info.pPrintProcessor = const_cast<wchar_t*>(L"WinPrint");
         info.pDatatype = const_cast<wchar_t*>(L"RAW");
@@ -107,8 +141,19 @@ int main() {
         if (!printer)
             return Fail("AddPrinterW");
     }
-    if (!SetDefaultPrinterW(kPrinterName))
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    for (const BenchPrinter& bench : {kTestPrinter, kLetterPrinter}) {
+        if (const int failed = Install(bench))
+            return failed;
+    }
+    if (!SetDefaultPrinterW(kTestPrinter.name))
         return Fail("SetDefaultPrinterW");
-    std::printf("default printer: %ls on %ls\n", kPrinterName, kPortName);
+    std::printf("default printer: %ls on %ls; also %ls on %ls\n", kTestPrinter.name, kTestPrinter.port,
+                kLetterPrinter.name, kLetterPrinter.port);
     return 0;
 }
