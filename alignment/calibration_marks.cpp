@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "alignment/millimetre_text.h"
+#include "model/exact_lengths.h"
 
 namespace tagmora {
 namespace {
@@ -21,15 +22,18 @@ double MarkLength(int quarters) {
 }  // namespace
 
 SheetGrid SheetGridOf(const SheetSettings& s) {
+    // The lengths that count, exact where the sheet has them, as the true-size layout places the labels.
+    const ExactGeometry g = CurrentExactGeometry(s);
     SheetGrid grid;
-    grid.columns = std::max(1, s.COLS);
-    grid.rows = std::max(1, s.ROWS);
-    grid.left = s.LFTMRG;
-    grid.top = s.TOPMRG;
-    grid.labelWidth = (double{s.WMM} - s.LFTMRG - s.RGTMRG - (grid.columns - 1.0) * s.COLSPC) / grid.columns;
-    grid.labelHeight = (double{s.HMM} - s.TOPMRG - s.BOTMRG - (grid.rows - 1.0) * s.ROWSPC) / grid.rows;
-    grid.columnPitch = grid.labelWidth + s.COLSPC;
-    grid.rowPitch = grid.labelHeight + s.ROWSPC;
+    grid.columns = std::max(1, g.COLS);
+    grid.rows = std::max(1, g.ROWS);
+    grid.left = g.LFTMRG / 100.0;
+    grid.top = g.TOPMRG / 100.0;
+    grid.labelWidth =
+        (double{g.WMM} - g.LFTMRG - g.RGTMRG - (grid.columns - 1.0) * g.COLSPC) / 100 / grid.columns;
+    grid.labelHeight = (double{g.HMM} - g.TOPMRG - g.BOTMRG - (grid.rows - 1.0) * g.ROWSPC) / 100 / grid.rows;
+    grid.columnPitch = grid.labelWidth + g.COLSPC / 100.0;
+    grid.rowPitch = grid.labelHeight + g.ROWSPC / 100.0;
     return grid;
 }
 
