@@ -220,7 +220,7 @@ command_test() {
     start=$(now)
     local native_ok=1 fuzz_ok=1
     { configure_native && build "native core with sanitizers" "$NATIVE"; } || native_ok=
-    { configure_fuzz && build "fuzzers" "$FUZZ" setup_file_fuzzer catalogue_fuzzer address_file_fuzzer; } || fuzz_ok=
+    { configure_fuzz && build "fuzzers" "$FUZZ" setup_file_fuzzer catalogue_fuzzer address_file_fuzzer printers_file_fuzzer; } || fuzz_ok=
     # The product failing to build is a failure of its own; the 64-bit test build is still tested.
     { configure_windows "$WIN32" && build "32-bit Windows product" "$WIN32"; } ||
         [ "$TEST_BUILD" != "$WIN32" ] || windows_ok=

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "colour/colour_picker.h"
+#include "dialogs/align_printer_dialog.h"
 #include "dialogs/common_choosers.h"
 #include "dialogs/setup_fields.h"
 #include "dialogs/value_slider.h"
@@ -95,6 +96,10 @@ bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
             return true;
         case IDC_SETUP_CHECK_VERSION:
             OnCheckForNewVersion();
+            return true;
+        case IDC_SETUP_ALIGN_PRINTER:
+            // The calibration page is laid out for the sheet as it stands in the dialog.
+            AlignPrinterDialog(workingCopy_, Window()).RunModal();
             return true;
         case IDC_SETUP_SAVE:
             OnSaveDisplayedSetup();

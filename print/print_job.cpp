@@ -3,8 +3,14 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "alignment/printers_file.h"
 #include "model/user_message.h"
 #include "print/printed_log.h"
+#include "print/printer_document.h"
 #include "print/true_size_checks.h"
 #include "render/canvas.h"
 #include "render/label_drawing.h"
@@ -25,32 +31,15 @@ struct PrintDialogResult {
     PRINTDLGA dialog{};
 };
 
-// A started document that is aborted unless it was ended properly.
-class PrinterDocument {
-  public:
-    explicit PrinterDocument(HDC printer) : printer_(printer) {
-        DOCINFOA document{};
-        document.cbSize = sizeof(document);
-        document.lpszDocName = "";
-        started_ = StartDocA(printer_, &document) > 0;
+// The printer's name as the dialog gives it, by which its alignment is stored.
+std::string ChosenPrinterName(const PRINTDLGA& dialog) {
+    std::string name;
+    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames))) {
+        name = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
+        GlobalUnlock(dialog.hDevNames);
     }
-    ~PrinterDocument() {
-        if (started_)
-            AbortDoc(printer_);
-    }
-    PrinterDocument(const PrinterDocument&) = delete;
-    PrinterDocument& operator=(const PrinterDocument&) = delete;
-    bool Started() const { return started_; }
-    bool End() {
-        const bool ended = EndDoc(printer_) > 0;
-        started_ = !ended;  // a document that failed to end is aborted
-        return ended;
-    }
-
-  private:
-    HDC printer_;
-    bool started_ = false;
-};
+    return name;
+}
 
 PrinterPaper PaperOf(HDC printer) {
     PrinterPaper paper;
@@ -66,8 +55,33 @@ PrinterPaper PaperOf(HDC printer) {
 }
 
 // The page's layout. In true size, first every doubt about the paper: asked, or said and refused.
+// Every label where the printer's own error will put it right: moved and scaled as the stored alignment
+// of the printer says. Millimetres on the paper are the common ground of the layout and the alignment.
+void CorrectForPrinter(SheetLayout& layout, const PrinterPaper& paper, const AffineMap& printerError) {
+    const std::optional<AffineMap> correction = Inverse(printerError);
+    if (!correction || paper.logPixelsX <= 0 || paper.logPixelsY <= 0)
+        return;
+    const double dotsX = paper.logPixelsX / 25.4, dotsY = paper.logPixelsY / 25.4;
+    const double scaleX = std::hypot(correction->xx, correction->yx),
+                 scaleY = std::hypot(correction->xy, correction->yy);
+    for (int i = 0; i < layout.count; ++i) {
+        SlotLayout& slot = layout.slots[static_cast<std::size_t>(i)];
+        const MillimetreRect nominal{(slot.label.left + paper.physicalOffsetX) / dotsX,
+                                     (slot.label.top + paper.physicalOffsetY) / dotsY,
+                                     (slot.label.right + paper.physicalOffsetX) / dotsX,
+                                     (slot.label.bottom + paper.physicalOffsetY) / dotsY};
+        const MillimetreRect sent = CorrectedRect(*correction, nominal);
+        slot.label = {RoundToDevice(sent.left * dotsX - paper.physicalOffsetX),
+                      RoundToDevice(sent.top * dotsY - paper.physicalOffsetY),
+                      RoundToDevice(sent.right * dotsX - paper.physicalOffsetX),
+                      RoundToDevice(sent.bottom * dotsY - paper.physicalOffsetY)};
+        slot.xScale = static_cast<float>(slot.xScale * scaleX);
+        slot.yScale = static_cast<float>(slot.yScale * scaleY);
+    }
+}
+
 bool LayOutPage(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSizeDoubt doubt,
-                SheetLayout& layout) {
+                const std::string& printerName, SheetLayout& layout) {
     const PrinterPaper paper = PaperOf(printer);
     if (!sheet.Settings().TRUESIZE) {
         // Deliberately the printable area, not the physical paper: the sheet is stretched over what the
@@ -87,6 +101,11 @@ bool LayOutPage(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSize
         if (!AskUserYesNo(text + kPrintAnywayQuestion, ownerWindow))
             return false;
     }
+    // Only a true-size page is corrected: the classic page never meant millimetres on the paper.
+    if (!printerName.empty()) {
+        if (const PrinterAlignment* alignment = ReadPrintersFile().Find(printerName))
+            CorrectForPrinter(layout, paper, alignment->printerMap);
+    }
     return true;
 }
 
@@ -101,14 +120,15 @@ std::vector<int> EnabledShownSlots(const LabelSheet& sheet) {
     return slots;
 }
 
-bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSizeDoubt doubt) {
+bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet, TrueSizeDoubt doubt,
+                   const std::string& printerName) {
     SheetLayout layout;
-    if (!LayOutPage(printer, ownerWindow, sheet, doubt, layout))
+    if (!LayOutPage(printer, ownerWindow, sheet, doubt, printerName, layout))
         return false;
     Canvas canvas;
     std::string logText;
     {
-        PrinterDocument document(printer);
+        PrinterDocument document(printer, "");
         bool printed = document.Started();
         if (printed) {
             // From the picture the job's canvas keeps: a large logo file is loaded once per job.
@@ -148,7 +168,7 @@ void PrintJob(HWND ownerWindow, const LabelSheet& sheet) {
     if (!PrintDlgA(&dialog) || !dialog.hDC)
         return;
     const OwnedDC printer(dialog.hDC);
-    PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Ask);
+    PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Ask, ChosenPrinterName(dialog));
 }
 
 bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
@@ -168,7 +188,7 @@ bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
         return false;
     }
     // Nobody is there to answer: a doubtful true-size page is refused.
-    return PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Refuse);
+    return PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Refuse, name);
 }
 
 }  // namespace tagmora

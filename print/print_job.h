@@ -40,8 +40,9 @@ enum class TrueSizeDoubt { Ask, Refuse };
 // false too when a true-size page was refused or not wanted, with nothing sent to the printer.
 // The page is drawn through a Canvas of the job's own: text heights found on one printer are never
 // reused on another, which may have the same resolution and paper but other fonts.
+// A true-size page on a printer whose alignment printers.dat holds (by this name) is corrected for it.
 bool PrintOnDevice(HDC printer, HWND ownerWindow, const LabelSheet& sheet,
-                   TrueSizeDoubt doubt = TrueSizeDoubt::Ask);
+                   TrueSizeDoubt doubt = TrueSizeDoubt::Ask, const std::string& printerName = "");
 
 // The job without the dialog, on the default printer, as Explorer's "Print" prints a document. False,
 // after its message, when no page was printed: no enabled label, no default printer, a refused page, a

@@ -11,6 +11,7 @@
 #define IDD_ABOUT 146
 #define IDD_ADDRESS_EDITOR 156
 #define IDD_VERSION_CHECK 159
+#define IDD_ALIGN_PRINTER 172
 
 // Bitmaps of the Colour Picker.
 #define IDB_HUE_WHEEL 165
@@ -119,6 +120,18 @@
 // Version Check controls.
 #define IDC_GO_GET_NEWER_VERSION 1053
 #define IDC_VERSION_MESSAGE 1054
+
+// Printer alignment controls.
+#define IDC_ALIGN_PRINTER_NAME 1701
+#define IDC_ALIGN_PRINT 1702
+#define IDC_ALIGN_PRINT_AGAIN 1703
+#define IDC_ALIGN_READING_1 1704
+#define IDC_ALIGN_READING_2 1705
+#define IDC_ALIGN_READING_3 1706
+#define IDC_ALIGN_READING_4 1707
+#define IDC_ALIGN_READING_5 1708
+#define IDC_ALIGN_READING_6 1709
+#define IDC_ALIGN_SUMMARY 1710
 
 // Timers: each window's timer carries its dialog's number.
 #define IDT_MAIN_WINDOW 102

@@ -1,5 +1,7 @@
 #include "printed_page.h"
 
+#include <winspool.h>
+
 // GDI+'s headers use the COM declarations without including them.
 // clang-format off
 #include <objidl.h>
