@@ -11,6 +11,7 @@
 #define IDD_ABOUT 146
 #define IDD_ADDRESS_EDITOR 156
 #define IDD_VERSION_CHECK 159
+#define IDD_RUN_PROGRESS 171
 
 // Bitmaps of the Colour Picker.
 #define IDB_HUE_WHEEL 165
@@ -114,7 +115,11 @@
 #define IDC_GO_GET_NEWER_VERSION 1053
 #define IDC_VERSION_MESSAGE 1054
 
+// Run progress controls.
+#define IDC_RUN_PROGRESS_TEXT 1711
+
 // Timers: each window's timer carries its dialog's number.
 #define IDT_MAIN_WINDOW 102
 #define IDT_ABOUT_SCROLL 146
 #define IDT_VERSION_CHECK 159
+#define IDT_RUN_PROGRESS 171
