@@ -14,6 +14,21 @@ std::string PrintedLogPath(double pointInTime, bool invalid) {
            text_value_codec::TimeText(pointInTime, invalid) + ".txt";
 }
 
+std::string FreeLogPath(const std::string& path, bool (*taken)(const std::string& path)) {
+    // Beyond this many jobs in one second something else is wrong; the last name is replaced then.
+    constexpr int kMostLogsPerSecond = 999;
+    if (!taken(path))
+        return path;
+    const std::string stem = path.size() >= 4 ? path.substr(0, path.size() - 4) : path;
+    std::string candidate;
+    for (int n = 2; n <= kMostLogsPerSecond; ++n) {
+        candidate = stem + "_" + std::to_string(n) + ".txt";
+        if (!taken(candidate))
+            break;
+    }
+    return candidate;
+}
+
 void AppendPrintedLogEntry(std::string& logText, const std::string& dest) {
     logText += dest;
     logText += kPrintedLogSeparator;
@@ -28,7 +43,8 @@ bool WritePrintedLog(const std::string& logText) {
             invalid = false;
         }
     }
-    const DataFile file(PrintedLogPath(pointInTime, invalid), true);
+    const auto taken = [](const std::string& path) { return DataFile(path, false).Exists(); };
+    const DataFile file(FreeLogPath(PrintedLogPath(pointInTime, invalid), taken), true);
     return file.WriteAllText(logText, true).has_value();
 }
 

@@ -14,10 +14,14 @@ constexpr const char* kPrintedLogSeparator = "\r\n------------------------------
 // when invalid.
 std::string PrintedLogPath(double pointInTime, bool invalid);
 
+// The path itself when the predicate says it is free, else the first free one of "_2", "_3", ... put
+// before ".txt": two jobs in the same second keep both logs.
+std::string FreeLogPath(const std::string& path, bool (*taken)(const std::string& path));
+
 void AppendPrintedLogEntry(std::string& logText, const std::string& dest);
 
-// Writes the log under the local time taken now; false (after the write message) when it could not be
-// written.
+// Writes the log under the local time taken now, beside any log of the same second; false (after the write
+// message) when it could not be written.
 bool WritePrintedLog(const std::string& logText);
 
 }  // namespace tagmora

@@ -12,6 +12,7 @@
 #define IDD_ADDRESS_EDITOR 156
 #define IDD_VERSION_CHECK 159
 #define IDD_ALIGN_PRINTER 172
+#define IDD_RUN_PROGRESS 171
 
 // Bitmaps of the Colour Picker.
 #define IDB_HUE_WHEEL 165
@@ -132,11 +133,14 @@
 #define IDC_ALIGN_READING_5 1708
 #define IDC_ALIGN_READING_6 1709
 #define IDC_ALIGN_SUMMARY 1710
+// Run progress controls.
+#define IDC_RUN_PROGRESS_TEXT 1711
 
 // Timers: each window's timer carries its dialog's number.
 #define IDT_MAIN_WINDOW 102
 #define IDT_ABOUT_SCROLL 146
 #define IDT_VERSION_CHECK 159
+#define IDT_RUN_PROGRESS 171
 
 // Label Sheet Products: the catalogue's chooser.
 #define IDD_SHEET_PRODUCTS 170

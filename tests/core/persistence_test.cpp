@@ -140,6 +140,8 @@ TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
 
     TestFolder folder;
     WorkingFolderScope inFolder(folder);
+    // Two jobs in one second (or in two) keep two logs.
+    ASSERT_TRUE(WritePrintedLog(log));
     ASSERT_TRUE(WritePrintedLog(log));
     ASSERT_TRUE(TestFolder::IsFolder(folder.Path() + "PRINTED"));
     int logs = 0;
@@ -156,8 +158,10 @@ TEST(PrintedLog, HoldsEveryDestTextInOrderEachFollowedByTheSeparator) {
         EXPECT_EQ(".txt", name.substr(name.size() - 4));
         EXPECT_EQ(std::string::npos, name.find("-1-")) << name;
     }
-    EXPECT_EQ(1, logs);
+    EXPECT_EQ(2, logs);
     EXPECT_EQ(log, content);
+    const auto taken = [](const std::string& path) { return path.find("_3") == std::string::npos; };
+    EXPECT_EQ("P\\1-2-2026_10-00-00_3.txt", FreeLogPath("P\\1-2-2026_10-00-00.txt", taken));
 }
 
 }  // namespace
