@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/sheet_products_dialog.h"
 #include "colour/colour_picker.h"
 #include "dialogs/align_printer_dialog.h"
 #include "dialogs/common_choosers.h"
@@ -59,6 +60,42 @@ void SetupDialog::ShowNumbers() {
                                                     : std::to_string(workingCopy_.*number.field.number);
         SetDlgItemTextA(Window(), number.boxId, text.c_str());
     }
+    ShowProductName();
+}
+
+void SetupDialog::ShowProductName() {
+    const ExactGeometry now = CurrentExactGeometry(workingCopy_), product = productGeometry_;
+    const bool same = !productName_.empty() && now.COLS == product.COLS && now.ROWS == product.ROWS &&
+                      now.WMM == product.WMM && now.HMM == product.HMM && now.COLSPC == product.COLSPC &&
+                      now.ROWSPC == product.ROWSPC && now.TOPMRG == product.TOPMRG &&
+                      now.LFTMRG == product.LFTMRG && now.RGTMRG == product.RGTMRG &&
+                      now.BOTMRG == product.BOTMRG;
+    SetDlgItemTextA(Window(), IDC_SETUP_PRODUCT_NAME, same ? productName_.c_str() : "");
+}
+
+void SetupDialog::OnChooseProduct() {
+    ProductSheet product;
+    if (!ChooseSheetProduct(Window(), product))
+        return;
+    ExactGeometry g;
+    g.COLS = product.cols;
+    g.ROWS = product.rows;
+    g.WMM = product.paperWidth;
+    g.HMM = product.paperHeight;
+    g.COLSPC = product.columnGap;
+    g.ROWSPC = product.rowGap;
+    g.TOPMRG = product.topMargin;
+    g.LFTMRG = product.leftMargin;
+    g.RGTMRG = product.rightMargin;
+    g.BOTMRG = product.bottomMargin;
+    // A product's sheet is exact only on paper: true size comes with it; every other field stays.
+    ApplyExactGeometry(workingCopy_, g, true);
+    productGeometry_ = CurrentExactGeometry(workingCopy_);
+    productName_ = product.maker + " " + product.part + " (" + std::to_string(product.cols) + " x " +
+                   std::to_string(product.rows) + ")";
+    for (const CheckControl& check : kCheckControls)
+        CheckDlgButton(Window(), check.boxId, workingCopy_.*check.field.flag ? BST_CHECKED : BST_UNCHECKED);
+    ShowNumbers();
 }
 
 bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
@@ -100,6 +137,9 @@ bool SetupDialog::OnCommand(int controlId, int notification, HWND control) {
         case IDC_SETUP_ALIGN_PRINTER:
             // The calibration page is laid out for the sheet as it stands in the dialog.
             AlignPrinterDialog(workingCopy_, Window()).RunModal();
+            return true;
+        case IDC_SETUP_PRODUCTS:
+            OnChooseProduct();
             return true;
         case IDC_SETUP_SAVE:
             OnSaveDisplayedSetup();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dialogs/colour_button.h"
+#include "model/exact_lengths.h"
 #include "model/label_sheet.h"
 #include "render/canvas.h"
 #include "win/dialog.h"
@@ -45,6 +46,8 @@ class SetupDialog : public Dialog {
     void OnSaveDisplayedSetup();
     void OnLoadSavedSetup();
     void OnConfirm();
+    void OnChooseProduct();
+    void ShowProductName();
     std::string BoxText(int controlId) const;
 
     SheetSettings& settings_;
@@ -54,6 +57,9 @@ class SetupDialog : public Dialog {
     std::array<ColourButton, 4> colourButtons_;
     // The "»" pressed while the left button is still down: its slider opens at the release.
     int pendingSlider_ = 0;
+    // The product chosen last, named while the working copy's grid and lengths still are its own.
+    std::string productName_;
+    ExactGeometry productGeometry_;
 };
 
 }  // namespace tagmora

@@ -13,6 +13,7 @@
 #include "printed_page.h"
 #include "real_input.h"
 #include "res/resource_ids.h"
+#include "screen_capture.h"
 
 namespace tagmora::acceptance {
 namespace {
@@ -303,6 +304,48 @@ TEST_F(TrueSizePrintingTest,
         }
         CloseWithEscape(*session);
     }
+}
+
+// A product of the catalogue chosen by its part number in the Setup Dialog: wm.dat holds its exact sheet,
+// true to size, and /p prints its labels where the product's data puts them.
+TEST_F(TrueSizePrintingTest, AProductChosenByItsPartNumberIsStoredExactlyAndPrintsWhereItsLabelsAre) {
+    // Ascom ABP-509: 2 x 6 labels of 88.5 x 42 mm, 15 mm from the left, 22.5 mm from the top, 3 mm apart.
+    const PaperSheet product{
+        "Tagmora Test Printer", "TAGMORA_PRINTER_JOBS", 210, 297, 15, 22.5, 88.5, 42, 3, 2, 6};
+    LabelSheet start;
+    for (int i = 0; i < kSlotCount; ++i)
+        start.Slot(i).enabled = Enabled(i, product.columns);
+    ASSERT_TRUE(SaveSheetToPath(start, StateFile()));
+    auto session = Start(true);
+    ASSERT_TRUE(session->Started());
+    Click(ControlCentre(session->MainWindow(), IDC_SETUP));
+    const HWND setup = WaitForWindow(*session, "Label Sheet Setup", 5s);
+    ASSERT_NE(nullptr, setup);
+    Click(ControlCentre(setup, IDC_SETUP_PRODUCTS));
+    const HWND chooser = WaitForWindow(*session, "Label Sheet Products", 10s);
+    ASSERT_NE(nullptr, chooser);
+    TypeText("ABP-509");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(chooser); }, 5s));
+    EXPECT_NE(std::string::npos, WindowText(GetDlgItem(setup, IDC_SETUP_PRODUCT_NAME)).find("ABP-509"));
+    EXPECT_EQ("22.5", WindowText(GetDlgItem(setup, IDC_SETUP_TOPMRG)));
+    ScreenCapture(ClientRectOnScreen(setup)).SavePng(ScreenshotPath("setup-product.png"));
+    Click(ControlCentre(setup, IDC_SETUP_OK));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setup); }, 5s));
+    CloseWithEscape(*session);
+
+    const LabelSheet stored = SheetIn(StateFile());
+    const ExactGeometry g = CurrentExactGeometry(stored.Settings());
+    EXPECT_TRUE(stored.Settings().TRUESIZE);
+    EXPECT_EQ((std::vector<int>{2, 6, 21000, 29700, 300, 0, 2250, 1500, 1500, 2250}),
+              (std::vector<int>{g.COLS, g.ROWS, g.WMM, g.HMM, g.COLSPC, g.ROWSPC, g.TOPMRG, g.LFTMRG,
+                                g.RGTMRG, g.BOTMRG}));
+    const std::string copy = folder.File("product.tgm");
+    ASSERT_TRUE(CopyFileA(StateFile().c_str(), copy.c_str(), FALSE));
+    const std::size_t before = Jobs(product);
+    const Command printed = PrintCommand(copy);
+    EXPECT_EQ(0u, printed.exitCode);
+    ExpectTrueSizePage(product, NewPage(product, before, "product-p-300.png"), 300);
 }
 
 }  // namespace
