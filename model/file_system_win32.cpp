@@ -114,13 +114,17 @@ std::optional<std::size_t> InputFile::Read(char* buffer, std::size_t size, FileE
 }
 
 std::optional<std::uint64_t> InputFile::RegularFileSize() const {
-    BY_HANDLE_FILE_INFORMATION information{};
+    // The standard information rather than GetFileInformationByHandle, which also asks for the volume's
+    // serial number: under Wine that costs a few tenths of a millisecond, and the logo's check before the
+    // loader runs at the preview's first paint and whenever the logo file changes.
+    FILE_STANDARD_INFO information{};
     if (GetFileType(AsHandle(handle_)) != FILE_TYPE_DISK ||
-        !GetFileInformationByHandle(AsHandle(handle_), &information) ||
-        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        !GetFileInformationByHandleEx(AsHandle(handle_), FileStandardInfo, &information,
+                                      sizeof information) ||
+        information.Directory || information.EndOfFile.QuadPart < 0) {
         return std::nullopt;
     }
-    return std::uint64_t{information.nFileSizeHigh} << 32 | information.nFileSizeLow;
+    return static_cast<std::uint64_t>(information.EndOfFile.QuadPart);
 }
 
 std::optional<FileErrorCause> ReplaceFileContents(const std::string& path, const std::string& bytes) {
