@@ -29,9 +29,10 @@ SheetGrid SheetGridOf(const SheetSettings& s) {
     grid.rows = std::max(1, g.ROWS);
     grid.left = g.LFTMRG / 100.0;
     grid.top = g.TOPMRG / 100.0;
-    grid.labelWidth =
-        (static_cast<double>(g.WMM) - g.LFTMRG - g.RGTMRG - (grid.columns - 1.0) * g.COLSPC) / 100 / grid.columns;
-    grid.labelHeight = (static_cast<double>(g.HMM) - g.TOPMRG - g.BOTMRG - (grid.rows - 1.0) * g.ROWSPC) / 100 / grid.rows;
+    grid.labelWidth = (static_cast<double>(g.WMM) - g.LFTMRG - g.RGTMRG - (grid.columns - 1.0) * g.COLSPC) /
+                      100 / grid.columns;
+    grid.labelHeight =
+        (static_cast<double>(g.HMM) - g.TOPMRG - g.BOTMRG - (grid.rows - 1.0) * g.ROWSPC) / 100 / grid.rows;
     grid.columnPitch = grid.labelWidth + g.COLSPC / 100.0;
     grid.rowPitch = grid.labelHeight + g.ROWSPC / 100.0;
     return grid;
