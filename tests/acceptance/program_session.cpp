@@ -51,6 +51,8 @@ bool InstallProgram(const std::string& folder, bool withPictures) {
     const std::string bin = BuildBinFolder();
     if (!CopyFileA((bin + kProgram).c_str(), (folder + kProgram).c_str(), FALSE))
         return false;
+    // The product catalogue ships beside the program; a folder without it is the chooser's own test.
+    CopyFileA((bin + "sheet-products.txt").c_str(), (folder + "sheet-products.txt").c_str(), FALSE);
     if (!withPictures)
         return true;
     CreateDirectoryA((folder + "GFX").c_str(), nullptr);
