@@ -253,8 +253,8 @@ TEST_F(SetupDialogTest, PaperButtonsAndSliderEndsAreStoredByOkAndSavedNamesGetTh
     ASSERT_TRUE(PressToClose(setup, IDCANCEL));
     CloseWithEscape(*session);
 
-    const std::vector<std::string> files{"Tagmora.exe", "mysheet.tgm", "mysheet.txt.tgm", "old.tgm.bak",
-                                         "wm.dat"};
+    const std::vector<std::string> files{"Tagmora.exe", "mysheet.tgm",        "mysheet.txt.tgm",
+                                         "old.tgm.bak", "sheet-products.txt", "wm.dat"};
     EXPECT_EQ(files, FileNamesIn(folder.Path()));
     // Legal with 8 columns, letter with 1, then A4: each as the preview showed it when it was saved.
     const SheetSettings savedLegal = SettingsIn(folder.File("mysheet.txt.tgm"));
