@@ -10,6 +10,7 @@
 #include "alignment/printers_file.h"
 #include "model/user_message.h"
 #include "print/printed_log.h"
+#include "print/printer_choice.h"
 #include "print/printer_document.h"
 #include "print/true_size_checks.h"
 #include "render/canvas.h"
@@ -30,16 +31,6 @@ struct PrintDialogResult {
     PrintDialogResult& operator=(const PrintDialogResult&) = delete;
     PRINTDLGA dialog{};
 };
-
-// The printer's name as the dialog gives it, by which its alignment is stored.
-std::string ChosenPrinterName(const PRINTDLGA& dialog) {
-    std::string name;
-    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(dialog.hDevNames))) {
-        name = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
-        GlobalUnlock(dialog.hDevNames);
-    }
-    return name;
-}
 
 PrinterPaper PaperOf(HDC printer) {
     PrinterPaper paper;
@@ -168,7 +159,7 @@ void PrintJob(HWND ownerWindow, const LabelSheet& sheet) {
     if (!PrintDlgA(&dialog) || !dialog.hDC)
         return;
     const OwnedDC printer(dialog.hDC);
-    PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Ask, ChosenPrinterName(dialog));
+    PrintOnDevice(printer.Get(), ownerWindow, sheet, TrueSizeDoubt::Ask, PrinterNameFrom(dialog.hDevNames));
 }
 
 bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
@@ -176,13 +167,12 @@ bool PrintOnDefaultPrinter(HWND ownerWindow, const LabelSheet& sheet) {
         ShowUserMessage(kNoActiveLabelMessage, ownerWindow);
         return false;
     }
-    char name[512] = {};
-    DWORD size = sizeof name;
-    if (!GetDefaultPrinterA(name, &size)) {
+    const std::string name = DefaultPrinterName();
+    if (name.empty()) {
         ShowUserMessage(kNoDefaultPrinterMessage, ownerWindow);
         return false;
     }
-    const OwnedDC printer(CreateDCA("WINSPOOL", name, nullptr, nullptr));
+    const OwnedDC printer(CreateDCA("WINSPOOL", name.c_str(), nullptr, nullptr));
     if (!printer) {
         ShowUserMessage(kNotPrintedMessage, ownerWindow);
         return false;

@@ -17,11 +17,17 @@ ChosenPrinter ChoosePrinter(HWND owner) {
     chosen.dc = OwnedDC(dialog.hDC);
     if (!accepted || !chosen.dc)
         return {};
-    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames.Get()))) {
-        chosen.name = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
-        GlobalUnlock(devNames.Get());
-    }
+    chosen.name = PrinterNameFrom(devNames.Get());
     return chosen;
+}
+
+std::string PrinterNameFrom(HGLOBAL devNames) {
+    std::string name;
+    if (const auto* names = static_cast<const DEVNAMES*>(GlobalLock(devNames))) {
+        name = reinterpret_cast<const char*>(names) + names->wDeviceOffset;
+        GlobalUnlock(devNames);
+    }
+    return name;
 }
 
 std::string DefaultPrinterName() {

@@ -17,6 +17,9 @@ struct ChosenPrinter {
 // Empty dc when the user cancelled (or the dialog failed); the name is the one the dialog shows.
 ChosenPrinter ChoosePrinter(HWND owner);
 
+// The device name a print dialog's DEVNAMES block holds; empty without one.
+std::string PrinterNameFrom(HGLOBAL devNames);
+
 // The default printer's name, or empty when there is none.
 std::string DefaultPrinterName();
 
